@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Fixed-length record files. Every failure is reported through the pending
+// error (pending_error.h), never thrown.
+
+enum class FileAccess { Read, Write };
+
+namespace Attribute {
+inline constexpr int ReadOnly = 1;
+inline constexpr int Hidden = 2;
+inline constexpr int System = 4;
+inline constexpr int Folder = 16;
+inline constexpr int Archive = 32;
+}  // namespace Attribute
+
+inline constexpr int MaxFileNumber = 32767;
+
+int FreeFileNumber();
+// Exclusive open: an advisory flock taken without waiting, which all the
+// programs of the suite respect. Creates a missing file, also for reading.
+void OpenRecordFile(const std::string& name, int number, FileAccess access, int recordLength);
+// Record numbers start at 1. `bytes` holds the file's record length of bytes.
+void PutRecord(int number, std::int64_t record, const void* bytes);
+// Past the end the rest of the buffer is zero-filled, with no error.
+void GetRecord(int number, std::int64_t record, void* buffer);
+std::int64_t FileLength(int number);
+void CloseFile(int number);
+
+// Attribute bits of a file or folder, or 0 with error 53.
+int ReadAttributes(const std::string& name);
+// Only the owner-write bit (read-only) can really change on this platform;
+// hidden follows the name and system does not exist.
+void WriteAttributes(const std::string& name, int bits);
+// "*" and "?" are wildcards in the last component of the name only.
+void DeleteFiles(const std::string& name);

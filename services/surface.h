@@ -1,0 +1,56 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "handles.h"
+
+// Picture surfaces: one selected surface per process, and primitives that
+// draw on it. A surface is a picture control (owner window + control id) or
+// an off-screen surface (its handle, with control id 0).
+
+struct SurfaceRef {
+    Handle owner = 0;
+    int controlId = 0;
+    bool operator==(const SurfaceRef&) const = default;
+};
+
+namespace FontStyle {
+inline constexpr int Bold = 1;
+inline constexpr int Italic = 2;
+inline constexpr int Underline = 4;
+inline constexpr int StrikeOut = 8;
+inline constexpr int CellHeight = 16;
+}  // namespace FontStyle
+
+Color Rgb(int red, int green, int blue);
+// Positions are rounded to whole pixels, a half going to the even neighbour.
+int RoundToPixel(float value);
+
+// Error 5 and an empty selection when there is no such surface.
+void SelectSurface(Handle owner, int controlId, bool deferredRepaint);
+void SelectSurface(SurfaceRef surface, bool deferredRepaint);
+SurfaceRef SelectedSurface();  // {0, 0} when the selection is empty
+
+void ClearSurface(Color color = DefaultColor, int pattern = 0);
+void SetSurfaceColors(Color foreground, Color background);
+void SetTextPosition(float x, float y);
+void PrintText(std::string_view text);
+void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill,
+             int pattern = 0);
+Handle NewFont(std::string_view face, float points, int style, int charset = 0,
+               int pitchAndFamily = 0, int escapement = 0);
+void SetSurfaceFont(Handle font);
+Handle NewOffscreenSurface(int width, int height);
+void CopySurface(Handle source, int rasterOperation = 0);
+// Writes the selected surface as a 24-bit bitmap file; true only when the
+// whole file was written.
+bool SaveSurfaceBitmap(const std::string& fileName);
+
+// Reading the selected surface back (tests and the bitmap export use these).
+int SurfaceWidth();
+int SurfaceHeight();
+Color SurfacePixel(int x, int y);  // 0x00BBGGRR; -1 outside or with no selection
+struct TextPosition { int x = 0; int y = 0; };
+TextPosition CurrentTextPosition();
+int CurrentLineHeight();

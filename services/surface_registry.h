@@ -1,0 +1,20 @@
+#pragma once
+
+// Services-internal: how picture controls and the surfaces meet.
+// Only services/ and the window tests include this header.
+
+#include <QImage>
+
+#include "handles.h"
+
+class QWidget;
+
+// Creates the surface of a picture control, filled with `face`, and selects
+// it when nothing is selected yet.
+void RegisterControlSurface(Handle window, int controlId, QWidget* control, int width, int height,
+                            QRgb face);
+void UnregisterWindowSurfaces(Handle window);
+// The backing picture a picture control paints from; nullptr if none.
+const QImage* ControlSurfaceImage(Handle window, int controlId);
+// The backing picture of any surface, for tests; nullptr if none.
+const QImage* SurfaceImage(Handle owner, int controlId);

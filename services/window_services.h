@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "handles.h"
+
+// Windows, controls, menus and message boxes, and the message protocol
+// between a window and its handler. The toolkit stays behind this header.
+
+namespace Message {
+inline constexpr std::uint32_t Destroy = 0x0002;
+inline constexpr std::uint32_t Size = 0x0005;
+inline constexpr std::uint32_t Close = 0x0010;
+inline constexpr std::uint32_t NcActivate = 0x0086;
+inline constexpr std::uint32_t InitDialog = 0x0110;
+inline constexpr std::uint32_t Command = 0x0111;
+inline constexpr std::uint32_t SysCommand = 0x0112;
+inline constexpr std::uint32_t LeftButtonDown = 0x0201;
+}  // namespace Message
+
+inline constexpr std::uint32_t SysCommandClose = 0xF060;
+inline constexpr int UnitsPixels = 2;
+inline constexpr int MenuEnabled = 0;
+inline constexpr int MenuGreyed = 3;
+
+namespace ControlKind {
+inline constexpr int PushButton = 1;
+inline constexpr int TextBox = 9;
+inline constexpr int Picture = 14;
+}  // namespace ControlKind
+
+namespace MessageButtons {
+inline constexpr int Ok = 0;
+inline constexpr int YesNo = 4;
+}  // namespace MessageButtons
+
+namespace MessageResult {
+inline constexpr int Ok = 1;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}  // namespace MessageResult
+
+// Handler(window, message, first parameter, second parameter) -> result.
+using MessageHandler =
+    std::function<std::int32_t(Handle, std::uint32_t, std::uint32_t, std::uint32_t)>;
+
+// The service layer's start: creates the application object and the font
+// table, runs `entry` and returns its result as the process exit code.
+int RunProgram(int argc, char** argv, const std::function<int()>& entry);
+
+Handle NewWindow(int units, Handle parent, std::string_view title, int x, int y, int width,
+                 int height, std::uint32_t style, std::uint32_t extendedStyle);
+void SetWindowIcon(Handle window, std::string_view resource);
+void AddControl(int kind, Handle window, int id, std::string_view text, int x, int y, int width,
+                int height, std::uint32_t style, std::uint32_t extendedStyle);
+Handle ControlWindow(Handle window, int id);  // 0 if none
+std::string GetControlText(Handle control);
+MessageHandler SetControlHandler(Handle control, MessageHandler handler);
+std::int32_t CallPreviousHandler(const MessageHandler& previous, Handle control,
+                                 std::uint32_t message, std::uint32_t first, std::uint32_t second);
+
+Handle NewMenuBar();
+Handle NewPopupMenu();
+// Text "-" makes a separator whatever id is passed. For a pop-up entry on a
+// bar, `idOrSubmenu` is the pop-up's handle.
+void AddMenuItem(Handle menu, std::string_view text, int idOrSubmenu, int state);
+void AttachMenu(Handle menuBar, Handle window);
+void SetMenuItemState(Handle menu, int id, int state);
+int MenuItemState(Handle menu, int id);  // MenuEnabled or MenuGreyed; -1 if none
+
+// ShowModal is BeginModal (initialisation, size message, show) followed by
+// RunModalLoop (until the window is closed). Tests use the two halves.
+void ShowModal(Handle window, MessageHandler handler, int* result);
+void BeginModal(Handle window, MessageHandler handler, int* result);
+void RunModalLoop(Handle window);
+
+int ProcessPendingMessage(int pauseMilliseconds);
+int ShowMessage(std::string_view text, int buttons, std::string_view title);
+
+// Keyboard focus, as window handles (0 for none or a window not ours).
+Handle FocusedControl();
+void SetFocusTo(Handle control);
