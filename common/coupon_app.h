@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "coupon_model.h"
+#include "coupon_settings.h"
+#include "surface.h"
+#include "window_services.h"
+
+// Control ids shared by the three programs' windows.
+inline constexpr int PictureControlId = 100;
+inline constexpr int FileNameBoxId = 101;
+inline constexpr int BmpButtonId = 102;
+inline constexpr int ResetButtonId = 103;
+
+// Everything a program keeps for its run: owned by its main module and
+// handed to the routines that need it.
+struct CouponApp {
+    CouponSettings settings{};
+    Handle window = 0;
+    Handle menuBar = 0;
+    Handle pictureControl = 0;  // the control's window handle
+    Handle pictureBitmap = 0;   // off-screen surface
+    MessageHandler originalPictureProc;
+    Handle savedFocus = 0;
+    std::string programFolder;  // ends with "/"
+    CouponTables tables;
+};
+
+inline SurfaceRef PictureControlSurface(const CouponApp& app) {
+    return {app.window, PictureControlId};
+}
+inline SurfaceRef PictureBitmapSurface(const CouponApp& app) { return {app.pictureBitmap, 0}; }

@@ -1,0 +1,81 @@
+#include "main_window_shell.h"
+
+#include "bet_file.h"
+#include "pending_error.h"
+#include "program_folder.h"
+
+namespace {
+
+constexpr int RequestedX = 200;  // centring overrides both
+constexpr int RequestedY = 100;
+constexpr int PictureX = 10;
+constexpr int PictureY = 10;
+constexpr int ControlRowY = 300;
+constexpr int ControlHeight = 18;
+constexpr const char* MenuTitle = "Funciones";
+
+// Commands that need a stored bet.
+constexpr int BetCommands[] = {1005, 1006, 1008};
+constexpr int AlwaysEnabled[] = {1003, 1007};
+
+}  // namespace
+
+void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
+                      PictureHandler pictureProc) {
+    app.window = NewWindow(UnitsPixels, 0, MainWindowTitle, RequestedX, RequestedY,
+                           plan.clientWidth, WindowHeight, MainWindowStyle, MainWindowExtendedStyle);
+    SetWindowIcon(app.window, ProgramIcon);
+
+    AddControl(ControlKind::TextBox, app.window, FileNameBoxId, "", 10, ControlRowY, 215,
+               ControlHeight, 0, 0);
+    AddControl(ControlKind::PushButton, app.window, BmpButtonId, "BMP", 233, ControlRowY, 50,
+               ControlHeight, 0, 0);
+    if (plan.resetButton)
+        AddControl(ControlKind::PushButton, app.window, ResetButtonId, "Reset", 285, ControlRowY,
+                   50, ControlHeight, 0, 0);
+    AddControl(ControlKind::Picture, app.window, PictureControlId, "", PictureX, PictureY,
+               plan.pictureControlWidth, PictureHeight, PictureControlStyle, 0);
+
+    SelectSurface(PictureControlSurface(app), true);
+    ClearSurface(plan.startFill);
+
+    app.pictureControl = ControlWindow(app.window, PictureControlId);
+    app.originalPictureProc = SetControlHandler(app.pictureControl, std::move(pictureProc));
+    app.menuBar = BuildMenu(app.window, menu);
+}
+
+Handle BuildMenu(Handle window, std::span<const MenuEntry> entries) {
+    const Handle bar = NewMenuBar();
+    const Handle popup = NewPopupMenu();
+    AddMenuItem(bar, MenuTitle, popup, MenuEnabled);
+    for (const MenuEntry& entry : entries) AddMenuItem(popup, entry.text, entry.id, MenuEnabled);
+    AttachMenu(bar, window);
+    return bar;
+}
+
+void UpdateMenuStates(CouponApp& app) {
+    const bool stored = FileExists(BetFilePath(app.programFolder));
+    for (int id : AlwaysEnabled) SetMenuItemState(app.menuBar, id, MenuEnabled);
+    for (int id : BetCommands) SetMenuItemState(app.menuBar, id, stored ? MenuEnabled : MenuGreyed);
+}
+
+void HandleActivation(CouponApp& app, std::uint32_t first) {
+    if (first == 0) {
+        app.savedFocus = FocusedControl();
+    } else if (app.savedFocus != 0) {
+        SetFocusTo(app.savedFocus);
+        app.savedFocus = 0;
+    }
+}
+
+void HandleDestruction(CouponApp& app) {
+    if (app.pictureControl != 0 && app.originalPictureProc)
+        SetControlHandler(app.pictureControl, app.originalPictureProc);
+    app.originalPictureProc = nullptr;
+}
+
+void IgnoringFailure(const std::function<void()>& operation) {
+    ClearPendingError();
+    operation();
+    ClearPendingError();
+}

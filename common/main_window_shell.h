@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "coupon_app.h"
+
+inline constexpr std::uint32_t MainWindowStyle = 0x94CE08D4;
+inline constexpr std::uint32_t MainWindowExtendedStyle = 0x00010000;
+inline constexpr std::uint32_t PictureControlStyle = 0x50800100;
+inline constexpr const char* MainWindowTitle = "1X2 ...";
+inline constexpr const char* ProgramIcon = "#200";
+
+// A command of the "Funciones" menu; text "-" is a separator.
+struct MenuEntry {
+    const char* text;
+    int id;
+};
+
+struct WindowPlan {
+    int clientWidth;
+    int pictureControlWidth;
+    bool resetButton;
+    Color startFill;  // what the picture control shows before the coupon
+};
+
+using PictureHandler =
+    std::function<std::int32_t(Handle, std::uint32_t, std::uint32_t, std::uint32_t)>;
+
+// The start-up before the modal run: window, icon, controls, the picture
+// control's handler replaced, the menu attached.
+void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
+                      PictureHandler pictureProc);
+Handle BuildMenu(Handle window, std::span<const MenuEntry> entries);
+
+// Greys "Visualizar", "Comprobar" and "Borrar" while there is no bet file.
+void UpdateMenuStates(CouponApp& app);
+
+// Keeps the keyboard focus across deactivation.
+void HandleActivation(CouponApp& app, std::uint32_t first);
+void HandleDestruction(CouponApp& app);
+
+inline int CommandId(std::uint32_t first) { return static_cast<int>(first & 0xFFFFu); }
+
+// Runs a file operation whose failure does not matter, leaving no error pending.
+void IgnoringFailure(const std::function<void()>& operation);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "coupon_app.h"
+
+// Toggles the mark of `cell`, mirroring column 0 into the result marks.
+// Returns the new mark (1 marked, 0 not).
+std::int32_t ToggleMark(CouponTables& tables, CellIndex cell);
+
+// A press at (x, y) on the picture: toggles the cell under it, redraws it on
+// pictureBitmap and copies that onto the control. nullopt when no cell.
+std::optional<CellIndex> MarkCellAt(CouponApp& app, int x, int y);
+
+// The replacement handler of the picture control.
+std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, std::uint32_t first,
+                         std::uint32_t second);
+
+// x in the low and y in the high 16 bits, both unsigned.
+inline int PressX(std::uint32_t second) { return static_cast<int>(second & 0xFFFFu); }
+inline int PressY(std::uint32_t second) { return static_cast<int>((second >> 16) & 0xFFFFu); }
