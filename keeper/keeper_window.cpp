@@ -1,0 +1,73 @@
+#include "keeper_window.h"
+
+#include "bet_check.h"
+#include "coupon_colors.h"
+#include "keeper_commands.h"
+#include "main_window_shell.h"
+#include "picture_export.h"
+#include "picture_marking.h"
+#include "program_folder.h"
+
+namespace {
+
+constexpr MenuEntry KeeperMenu[] = {
+    {"Grabar Jugada", SaveBetId},   {"-", 0}, {"Visualizar Jugada", ShowBetId}, {"-", 0},
+    {"Comprobar Jugada", CheckBetId}, {"-", 0}, {"Limpiar Pantalla", ClearCouponId},
+    {"Borrar Jugada", DeleteBetId},
+};
+
+void Initialise(CouponApp& app) {
+    app.programFolder = ProgramFolder();
+    app.pictureBitmap = NewOffscreenSurface(app.settings.pictureWidth, PictureHeight);
+    ResetCouponTables(app.tables, app.settings.columnCount);
+    DrawFreshCoupon(app);
+    UpdateMenuStates(app);
+}
+
+void Command(CouponApp& app, int id) {
+    switch (id) {
+        case SaveBetId: SaveBetCommand(app); break;
+        case ShowBetId: ShowBetCommand(app); break;
+        case CheckBetId: CheckBetCommand(app); break;
+        case ClearCouponId:
+        case ResetButtonId: ClearCouponCommand(app); break;
+        case DeleteBetId: DeleteBetCommand(app); break;
+        case BmpButtonId: SavePictureCommand(app); break;
+        default: break;
+    }
+}
+
+}  // namespace
+
+void StartKeeper(CouponApp& app, const CouponSettings& settings) {
+    app.settings = settings;
+    const WindowPlan plan{settings.windowWidth, settings.pictureWidth, true, Black};
+    CreateMainWindow(app, plan, KeeperMenu,
+                     [&app](Handle window, std::uint32_t message, std::uint32_t first,
+                            std::uint32_t second) {
+                         return PictureProc(app, window, message, first, second);
+                     });
+}
+
+MessageHandler KeeperHandler(CouponApp& app) {
+    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
+        switch (message) {
+            case Message::InitDialog: Initialise(app); break;
+            case Message::NcActivate: HandleActivation(app, first); break;
+            case Message::Destroy: HandleDestruction(app); break;
+            case Message::Command: Command(app, CommandId(first)); break;
+            default: break;
+        }
+        return 0;
+    };
+}
+
+int RunKeeper(int argc, char** argv, const CouponSettings& settings) {
+    return RunProgram(argc, argv, [&settings] {
+        CouponApp app;
+        StartKeeper(app, settings);
+        int result = 0;
+        ShowModal(app.window, KeeperHandler(app), &result);
+        return result;
+    });
+}
