@@ -1,0 +1,251 @@
+#include "window_services.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+#include <thread>
+
+#include "program_icon.h"
+#include "surface_registry.h"
+#include "window_test_bridge.h"
+#include "window_registry.h"
+#include "window_widgets.h"
+
+namespace {
+
+constexpr QRgb FaceColour = 0xFFF0F0F0;
+constexpr std::uint32_t LeftButtonFlag = 1;
+
+QString FromText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// ---- Handles ---------------------------------------------------------------
+
+std::map<Handle, RegistryEntry>& Registry() {
+    static std::map<Handle, RegistryEntry> registry;
+    return registry;
+}
+
+static Handle lastHandle = 0;
+
+Handle RegisterHandle(RegistryEntry entry) {
+    Registry()[++lastHandle] = std::move(entry);
+    return lastHandle;
+}
+
+RegistryEntry* FindHandle(Handle handle) {
+    const auto found = Registry().find(handle);
+    return found != Registry().end() ? &found->second : nullptr;
+}
+
+MainWindowWidget* WindowWidget(Handle window) {
+    RegistryEntry* entry = FindHandle(window);
+    return entry ? qobject_cast<MainWindowWidget*>(entry->widget.data()) : nullptr;
+}
+
+void SendCommand(Handle window, int id, Handle control) {
+    if (MainWindowWidget* top = WindowWidget(window))
+        top->send(Message::Command, static_cast<std::uint32_t>(id) & 0xFFFFu,
+                  static_cast<std::uint32_t>(control));
+}
+
+// Ends a window: the result, the close and destruction messages, the loop.
+void EndWindow(MainWindowWidget* top) {
+    if (top->ended) return;
+    top->ended = true;
+    if (top->result) *top->result = 0;
+    top->send(Message::Close, 0, 0);
+    top->send(Message::Destroy, 0, 0);
+    UnregisterWindowSurfaces(top->handle);
+    const Handle window = top->handle;
+    std::erase_if(Registry(), [window](const auto& item) {
+        return item.first == window || (item.second.widget && item.second.owner == window);
+    });
+    top->hide();
+    if (top->loop) top->loop->quit();
+    top->deleteLater();
+}
+
+// ---- Widgets ---------------------------------------------------------------
+
+MainWindowWidget::MainWindowWidget(Handle h, int clientWidth, int clientHeight)
+    : QWidget(nullptr,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      handle(h),
+      client(new QWidget(this)) {
+    resize(clientWidth, clientHeight);
+    client->setGeometry(0, 0, clientWidth, clientHeight);
+}
+
+std::int32_t MainWindowWidget::send(std::uint32_t message, std::uint32_t first,
+                                    std::uint32_t second) {
+    return handler ? handler(handle, message, first, second) : 0;
+}
+
+void MainWindowWidget::placeMenuBar() {
+    const int barHeight = menuBar ? menuBar->sizeHint().height() : 0;
+    if (menuBar) menuBar->setGeometry(0, 0, width(), barHeight);
+    client->setGeometry(0, barHeight, width(), std::max(0, height() - barHeight));
+}
+
+bool MainWindowWidget::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) send(Message::NcActivate, 1, 0);
+    if (event->type() == QEvent::WindowDeactivate) send(Message::NcActivate, 0, 0);
+    return QWidget::event(event);
+}
+
+void MainWindowWidget::closeEvent(QCloseEvent* event) {
+    // The window goes only through the program's handler and EndWindow.
+    event->ignore();
+    if (ended) return;
+    if (send(Message::SysCommand, SysCommandClose, 0) == 0) EndWindow(this);
+}
+
+void MainWindowWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeMenuBar();  // controls keep their places; only the bar follows the width
+}
+
+PictureControlWidget::PictureControlWidget(Handle w, Handle h, int controlId, QWidget* parent)
+    : QWidget(parent), window(w), handle(h), id(controlId) {
+    setContentsMargins(1, 1, 1, 1);  // the thin border lies outside the surface
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureControlWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QColor(100, 100, 100));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (const QImage* image = ControlSurfaceImage(window, id))
+        painter.drawImage(contentsRect().topLeft(), *image);
+}
+
+void PictureControlWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    const QPoint at = event->position().toPoint() - contentsRect().topLeft();
+    const std::uint32_t second = (static_cast<std::uint32_t>(at.x()) & 0xFFFFu) |
+                                 ((static_cast<std::uint32_t>(at.y()) & 0xFFFFu) << 16);
+    if (handler) handler(handle, Message::LeftButtonDown, LeftButtonFlag, second);
+}
+
+void PictureControlWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
+bool PictureControlWidget::focusNextPrevChild(bool) { return false; }
+
+// ---- Program and windows -------------------------------------------------------
+
+int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(ProgramIcon());
+    return entry();
+}
+
+Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int height,
+                 std::uint32_t, std::uint32_t) {
+    const Handle handle = lastHandle + 1;
+    auto* top = new MainWindowWidget(handle, width, height);
+    RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
+    top->setWindowTitle(FromText(title));
+    // Centred in the work area whatever position was asked for.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        top->move(std::max(0, (area.left() + area.right() + 1 - width) / 2),
+                  std::max(0, (area.top() + area.bottom() + 1 - height) / 2));
+    }
+    return handle;
+}
+
+void SetWindowIcon(Handle window, std::string_view resource) {
+    MainWindowWidget* top = WindowWidget(window);
+    if (top && resource == "#200") top->setWindowIcon(ProgramIcon());
+}
+
+void AddControl(int kind, Handle window, int id, std::string_view text, int x, int y, int width,
+                int height, std::uint32_t, std::uint32_t) {
+    MainWindowWidget* top = WindowWidget(window);
+    if (!top) return;
+    const Handle handle = lastHandle + 1;
+    QWidget* control = nullptr;
+    MessageHandler handler;
+    if (kind == ControlKind::PushButton) {
+        auto* button = new QPushButton(FromText(text), top->client);
+        button->setAutoDefault(false);
+        QObject::connect(button, &QPushButton::clicked,
+                         [window, id, handle] { SendCommand(window, id, handle); });
+        control = button;
+        control->setGeometry(x, y, width, height);
+    } else if (kind == ControlKind::TextBox) {
+        auto* box = new QLineEdit(FromText(text), top->client);
+        control = box;
+        control->setGeometry(x, y, width, height);
+    } else if (kind == ControlKind::Picture) {
+        auto* picture = new PictureControlWidget(window, handle, id, top->client);
+        picture->setGeometry(x - 1, y - 1, width + 2, height + 2);
+        // The service's own handling of a press: focus, then tell the owner.
+        handler = [picture, window, id](Handle self, std::uint32_t message, std::uint32_t,
+                                        std::uint32_t) -> std::int32_t {
+            if (message == Message::LeftButtonDown) {
+                picture->setFocus(Qt::MouseFocusReason);
+                SendCommand(window, id, self);
+            }
+            return 0;
+        };
+        picture->handler = handler;
+        RegisterControlSurface(window, id, picture, width, height, FaceColour);
+        control = picture;
+    } else {
+        return;
+    }
+    control->setObjectName(QStringLiteral("control-%1").arg(id));
+    control->show();
+    RegisterHandle({control, nullptr, nullptr, window, id, handler});
+}
+
+Handle ControlWindow(Handle window, int id) {
+    for (const auto& [handle, entry] : Registry())
+        if (entry.widget && entry.owner == window && entry.id == id && id != 0) return handle;
+    return 0;
+}
+
+std::string GetControlText(Handle control) {
+    RegistryEntry* entry = FindHandle(control);
+    if (!entry || !entry->widget) return {};
+    if (auto* box = qobject_cast<QLineEdit*>(entry->widget.data())) return box->text().toStdString();
+    if (auto* button = qobject_cast<QPushButton*>(entry->widget.data()))
+        return button->text().toStdString();
+    return {};
+}
+
+MessageHandler SetControlHandler(Handle control, MessageHandler handler) {
+    RegistryEntry* entry = FindHandle(control);
+    if (!entry) return nullptr;
+    MessageHandler previous = std::move(entry->handler);
+    entry->handler = handler;
+    if (auto* picture = qobject_cast<PictureControlWidget*>(entry->widget.data()))
+        picture->handler = std::move(handler);
+    return previous;
+}
+
+std::int32_t CallPreviousHandler(const MessageHandler& previous, Handle control,
+                                 std::uint32_t message, std::uint32_t first, std::uint32_t second) {
+    return previous ? previous(control, message, first, second) : 0;
+}

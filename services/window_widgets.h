@@ -1,0 +1,51 @@
+#pragma once
+
+// Services-internal: the Qt widgets behind a program's window and its
+// picture controls. They translate Qt events into the message protocol.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "window_services.h"
+
+class QEventLoop;
+class QMenuBar;
+
+class MainWindowWidget : public QWidget {
+    Q_OBJECT
+public:
+    MainWindowWidget(Handle handle, int clientWidth, int clientHeight);
+
+    Handle handle;
+    MessageHandler handler;
+    int* result = nullptr;
+    QWidget* client;  // the controls' parent: the client area below the menu bar
+    QPointer<QMenuBar> menuBar;
+    QEventLoop* loop = nullptr;
+    bool ended = false;
+
+    std::int32_t send(std::uint32_t message, std::uint32_t first, std::uint32_t second);
+    void placeMenuBar();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+};
+
+class PictureControlWidget : public QWidget {
+    Q_OBJECT
+public:
+    PictureControlWidget(Handle window, Handle handle, int id, QWidget* parent);
+
+    Handle window;
+    Handle handle;
+    int id;
+    MessageHandler handler;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+};

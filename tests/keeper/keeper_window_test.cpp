@@ -1,0 +1,472 @@
+// The keepers driven as a user would, headless: clicks on the picture,
+// menu commands, typed names, buttons and message boxes.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "bet_file.h"
+#include "coupon_colors.h"
+#include "keeper_settings.h"
+#include "keeper_window.h"
+#include "main_window_shell.h"
+#include "program_folder.h"
+#include "window_driver.h"
+#include "window_test_bridge.h"
+
+namespace {
+
+// Surface colours read back from Qt are 0xRRGGBB.
+constexpr QRgb SalmonRgb = 0xFF8080;
+constexpr QRgb SkyBlueRgb = 0x87CEFA;
+constexpr QRgb WhiteRgb = 0xFFFFFF;
+constexpr QRgb BlackRgb = 0x000000;
+
+const QString Programador = QStringLiteral("Programador");
+
+// A running keeper: its state, its modal run begun, and a driver.
+struct Keeper {
+    CouponApp app;
+    int result = -1;
+    std::unique_ptr<WindowDriver> driver;
+
+    explicit Keeper(const CouponSettings& settings) {
+        StartKeeper(app, settings);
+        BeginModal(app.window, KeeperHandler(app), &result);
+        driver = std::make_unique<WindowDriver>(app.window, app.menuBar);
+    }
+    ~Keeper() {
+        if (QWidget* top = WidgetOf(app.window)) top->close();
+        QCoreApplication::processEvents();
+    }
+    WindowDriver& operator*() { return *driver; }
+    WindowDriver* operator->() { return driver.get(); }
+
+    // Centre of cell (c, s, r) in picture coordinates.
+    void clickCell(int c, int s, int r) {
+        driver->clickPicture(15 + 49 * c + 15 * s + 7, 25 + 15 * r + 7);
+    }
+    QRgb cellInside(int c, int s, int r) {
+        // Bottom-left inside pixel: clear of the letter and of the border.
+        return driver->pictureAt(15 + 49 * c + 15 * s + 1, 25 + 15 * r + 13);
+    }
+    QRgb cellBorder(int c, int s, int r) {
+        return driver->pictureAt(15 + 49 * c + 15 * s, 25 + 15 * r);
+    }
+};
+
+// Holds a file open under the programs' exclusive lock from another process.
+class LockingProcess {
+public:
+    explicit LockingProcess(const std::string& path) {
+        int ready[2];
+        if (pipe(ready) != 0 || pipe(release_) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            const int fd = open(path.c_str(), O_RDONLY | O_CREAT, 0666);
+            flock(fd, LOCK_EX);
+            char byte = 1;
+            (void)!write(ready[1], &byte, 1);
+            (void)!read(release_[0], &byte, 1);
+            _exit(0);
+        }
+        char byte = 0;
+        (void)!read(ready[0], &byte, 1);
+        close(ready[0]);
+        close(ready[1]);
+    }
+    ~LockingProcess() {
+        char byte = 1;
+        (void)!write(release_[1], &byte, 1);
+        waitpid(pid_, nullptr, 0);
+        close(release_[0]);
+        close(release_[1]);
+    }
+
+private:
+    pid_t pid_ = -1;
+    int release_[2] = {-1, -1};
+};
+
+std::vector<BetRecord> Records(const std::string& path) {
+    const auto bytes = FileBytes(path);
+    std::vector<BetRecord> records;
+    for (std::size_t at = 0; at + BetRecordSize <= bytes.size(); at += BetRecordSize)
+        records.push_back(DecodeBetRecord(bytes.data() + at));
+    return records;
+}
+
+void WriteRecords(const std::string& path, const std::vector<BetRecord>& records) {
+    std::filesystem::remove(path);
+    for (const BetRecord& r : records) QVERIFY(AppendBetRecord(path, r.column, r.sign, r.row));
+}
+
+}  // namespace
+
+class KeeperWindowTest : public QObject {
+    Q_OBJECT
+
+    std::string folder_ = ProgramFolder();
+    std::string bet_ = BetFilePath(folder_);
+
+private slots:
+    void init() {
+        std::filesystem::remove(bet_);
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            if (entry.path().extension() == ".bmp" || entry.path().extension() == ".BMP" ||
+                entry.path().filename().string().find(".bmp") != std::string::npos) {
+                chmod(entry.path().c_str(), 0644);
+                std::filesystem::remove_all(entry.path());
+            }
+    }
+
+    void windowAndMenuFollowTheBetFile() {
+        Keeper keeper(Keeper16Settings);
+        QWidget* top = WidgetOf(keeper.app.window);
+        QCOMPARE(top->size(), QSize(830, 360));
+        QCOMPARE(top->windowTitle(), QStringLiteral("1X2 ..."));
+        QVERIFY(keeper->menuEnabled(SaveBetId));
+        QVERIFY(keeper->menuEnabled(ClearCouponId));
+        QVERIFY(!keeper->menuEnabled(ShowBetId));
+        QVERIFY(!keeper->menuEnabled(CheckBetId));
+        QVERIFY(!keeper->menuEnabled(DeleteBetId));
+        // The coupon is shown, not the black of the first clear.
+        QCOMPARE(keeper.cellBorder(0, 0, 0), SalmonRgb);
+        QCOMPARE(keeper->pictureAt(5, 5), WhiteRgb);
+        QCOMPARE(keeper.app.programFolder, folder_);
+
+        WriteRecords(bet_, {{0, 0, 0}});
+        Keeper second(Keeper16Settings);
+        for (int id : {SaveBetId, ShowBetId, CheckBetId, ClearCouponId, DeleteBetId})
+            QVERIFY(second->menuEnabled(id));
+    }
+
+    void clicksMarkTheShownPicture() {
+        Keeper keeper(Keeper16Settings);
+        keeper->clickPicture(30, 25);
+        QCOMPARE(keeper.app.tables.markTable.at(0, 0, 0), 1);
+        QCOMPARE(keeper.cellBorder(0, 0, 0), BlackRgb);
+        QCOMPARE(keeper.cellInside(0, 0, 0), SkyBlueRgb);
+        keeper->clickPicture(31, 25);
+        QCOMPARE(keeper.app.tables.markTable.at(0, 1, 0), 1);
+        keeper->clickPicture(62, 30);
+        keeper->clickPicture(20, 24);
+        keeper->clickPicture(30, 25);
+        QCOMPARE(keeper.app.tables.markTable.at(0, 0, 0), 0);
+        QCOMPARE(keeper.cellInside(0, 0, 0), WhiteRgb);
+        QCOMPARE(keeper.app.tables.resultMarks.at(0, 1, 0), 1);
+    }
+
+    void saveWritesTheMarkedCellsInOrder() {
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(2, 0, 13);
+        keeper.clickCell(0, 1, 0);
+        QVERIFY(keeper->choose(SaveBetId));
+        QCOMPARE(keeper->boxes.size(), 1);
+        QCOMPARE(keeper->boxes[0].text, QStringLiteral("Grabado ..."));
+        QCOMPARE(keeper->boxes[0].title, Programador);
+        const std::vector<unsigned char> expected{0, 0, 0, 0, 1, 0, 0, 0, 0,  0, 0, 0,
+                                                  2, 0, 0, 0, 0, 0, 0, 0, 13, 0, 0, 0};
+        QCOMPARE(FileBytes(bet_), expected);
+        QVERIFY(keeper->menuEnabled(ShowBetId));
+        QVERIFY(keeper->menuEnabled(DeleteBetId));
+    }
+
+    void savingNothingCreatesNoFile() {
+        Keeper keeper(Keeper16Settings);
+        QVERIFY(keeper->choose(SaveBetId));
+        QCOMPARE(keeper->boxes.size(), 1);
+        QCOMPARE(keeper->boxes[0].text, QStringLiteral("Grabado ..."));
+        QVERIFY(!std::filesystem::exists(bet_));
+        QVERIFY(!keeper->menuEnabled(CheckBetId));
+    }
+
+    void overwriteAsksFirst() {
+        WriteRecords(bet_, {{5, 1, 1}});
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(1, 2, 3);
+
+        keeper->answer({QMessageBox::No});
+        QVERIFY(keeper->choose(SaveBetId));
+        QCOMPARE(keeper->boxes.size(), 2);
+        QCOMPARE(keeper->boxes[0].text, QStringLiteral("El fichero existe ...\nSobrescribir ?"));
+        QCOMPARE(keeper->boxes[1].text, QStringLiteral("Grabacion Abortada ..."));
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{5, 1, 1}}));
+
+        keeper->clearBoxes();
+        keeper->answer({QMessageBox::Yes});
+        QVERIFY(keeper->choose(SaveBetId));
+        QCOMPARE(keeper->boxes.size(), 1);  // only the question, never "Grabado ..."
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{1, 2, 3}}));
+
+        // Overwriting with nothing marked leaves no file and greys the menu.
+        keeper.clickCell(1, 2, 3);
+        keeper->answer({QMessageBox::Yes});
+        QVERIFY(keeper->choose(SaveBetId));
+        QVERIFY(!std::filesystem::exists(bet_));
+        QVERIFY(!keeper->menuEnabled(ShowBetId));
+    }
+
+    void overwriteOfALockedFileAppendsNothing() {
+        WriteRecords(bet_, {{5, 1, 1}});
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(1, 2, 3);
+        {
+            LockingProcess other(bet_);
+            keeper->answer({QMessageBox::Yes});
+            QVERIFY(keeper->choose(SaveBetId));
+        }
+        QCOMPARE(keeper->boxes.size(), 2);
+        QCOMPARE(keeper->boxes[1].text, QStringLiteral("No se ha podido borrar el fichero ..."));
+        QCOMPARE(keeper->boxes[1].title, Programador);
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{5, 1, 1}}));
+    }
+
+    void failedRecordsAreReportedAndNotCalledSaved() {
+        // A bet file name that leads into a missing folder cannot be created.
+        std::filesystem::create_symlink(folder_ + "missing-folder/bet", bet_);
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(0, 0, 0);
+        keeper.clickCell(3, 1, 2);
+        QVERIFY(keeper->choose(SaveBetId));
+        std::filesystem::remove(bet_);
+        QCOMPARE(keeper->boxes.size(), 2);
+        for (const SeenBox& box : keeper->boxes) {
+            QVERIFY2(box.text.startsWith(QStringLiteral("Err: ")), qPrintable(box.text));
+            QCOMPARE(box.title, QStringLiteral("Velmar Soft"));
+        }
+    }
+
+    void showDrawsTheStoredMarks() {
+        Keeper keeper(Keeper16Settings);
+        QVERIFY(!keeper->choose(ShowBetId));  // greyed without a bet file
+        ShowBetCommandWithoutFile(keeper);
+
+        WriteRecords(bet_, {{4, 1, 6}, {15, 2, 13}});
+        keeper.clickCell(0, 0, 0);
+        UpdateMenus(keeper);
+        QVERIFY(keeper->choose(ShowBetId));
+        QCOMPARE(keeper.cellInside(4, 1, 6), SkyBlueRgb);
+        QCOMPARE(keeper.cellInside(15, 2, 13), SkyBlueRgb);
+        QCOMPARE(keeper.cellInside(0, 0, 0), SkyBlueRgb);  // the clicked mark stays visible
+        QCOMPARE(keeper.app.tables.markTable.at(0, 0, 0), 0);
+        QVERIFY(keeper->boxes.isEmpty());
+    }
+
+    void checkHighlightsExactlyTheHits() {
+        std::vector<BetRecord> stored;
+        for (int r = 0; r < 14; ++r) stored.push_back({3, 0, r});
+        WriteRecords(bet_, stored);
+        Keeper keeper(Keeper16Settings);
+        for (int r = 0; r < 14; ++r) keeper.clickCell(0, r < 7 ? 0 : 2, r);
+
+        for (int pass = 0; pass < 2; ++pass) {
+            QVERIFY(keeper->choose(CheckBetId));
+            for (int r = 0; r < 14; ++r) {
+                QCOMPARE(keeper.cellInside(3, 0, r), r < 7 ? SkyBlueRgb : WhiteRgb);
+                QCOMPARE(keeper.cellBorder(3, 0, r), r < 7 ? BlackRgb : SalmonRgb);
+                QCOMPARE(keeper.cellInside(0, r < 7 ? 0 : 2, r), WhiteRgb);
+            }
+        }
+        QVERIFY(keeper->boxes.isEmpty());
+
+        // After clearing there is no result left, so nothing is a hit.
+        QVERIFY(keeper->choose(ClearCouponId));
+        QVERIFY(keeper->choose(CheckBetId));
+        for (int r = 0; r < 7; ++r) QCOMPARE(keeper.cellInside(3, 0, r), WhiteRgb);
+        // The next click brings back the clicked coupon.
+        keeper.clickCell(9, 1, 1);
+        QCOMPARE(keeper.cellInside(9, 1, 1), SkyBlueRgb);
+        QCOMPARE(keeper.cellBorder(3, 0, 0), SalmonRgb);
+    }
+
+    void resetClearsMarksAndResult() {
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(0, 1, 1);
+        keeper.clickCell(5, 1, 1);
+        keeper->pressButton(ResetButtonId);
+        QCOMPARE(keeper.app.tables.markTable.at(5, 1, 1), 0);
+        QCOMPARE(keeper.app.tables.resultMarks.at(0, 1, 1), 0);
+        QCOMPARE(keeper.cellInside(5, 1, 1), WhiteRgb);
+        QCOMPARE(keeper.cellBorder(5, 1, 1), SalmonRgb);
+    }
+
+    void deleteAsksAndFollowsTheFile() {
+        WriteRecords(bet_, {{0, 0, 0}});
+        Keeper keeper(Keeper16Settings);
+        keeper->answer({QMessageBox::No});
+        QVERIFY(keeper->choose(DeleteBetId));
+        QCOMPARE(keeper->boxes.size(), 1);
+        QCOMPARE(keeper->boxes[0].text, QStringLiteral("Realmente quiere borrar el fichero ... ?"));
+        QVERIFY(std::filesystem::exists(bet_));
+
+        {
+            LockingProcess other(bet_);
+            keeper->answer({QMessageBox::Yes});
+            QVERIFY(keeper->choose(DeleteBetId));
+        }
+        QCOMPARE(keeper->boxes.last().text, QStringLiteral("No se ha podido borrar el fichero ..."));
+        QVERIFY(std::filesystem::exists(bet_));
+        QVERIFY(keeper->menuEnabled(DeleteBetId));
+
+        chmod(bet_.c_str(), 0444);  // read-only: made writable first
+        keeper->answer({QMessageBox::Yes});
+        QVERIFY(keeper->choose(DeleteBetId));
+        QCOMPARE(keeper->boxes.last().text, QStringLiteral("Fichero borrado ..."));
+        QCOMPARE(keeper->boxes.last().title, Programador);
+        QVERIFY(!std::filesystem::exists(bet_));
+        QVERIFY(!keeper->menuEnabled(DeleteBetId));
+        QVERIFY(keeper->menuEnabled(SaveBetId));
+    }
+
+    void bmpSavesWhatThePictureShows() {
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(1, 1, 1);
+
+        keeper->pressButton(BmpButtonId);  // empty name: nothing at all
+        QVERIFY(keeper->boxes.isEmpty());
+
+        keeper->typeFileName(QStringLiteral("foto"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(keeper->boxes.last().text,
+                 QStringLiteral("Tienes que poner un nombre de fichero y '.bmp'"));
+        QCOMPARE(keeper->boxes.last().title, QStringLiteral("Programador ..."));
+        QVERIFY(!std::filesystem::exists(folder_ + "foto"));
+
+        keeper->typeFileName(QStringLiteral("Foto.BMP"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(keeper->boxes.last().text, QStringLiteral("Ya ha sido grabado ..."));
+        const auto bytes = FileBytes(folder_ + "Foto.BMP");
+        QCOMPARE(bytes.size(), std::size_t{681014});
+        QCOMPARE(bytes[0], (unsigned char)'B');
+        QCOMPARE(bytes[28], (unsigned char)24);
+        // Pixel of the marked cell, rows bottom-up, BGR.
+        const int x = 15 + 49 + 15 + 1, y = 25 + 15 + 13;
+        const std::size_t at = 54 + std::size_t(279 - y) * 2432 + std::size_t(x) * 3;
+        QCOMPARE(bytes[at], (unsigned char)0xFA);
+        QCOMPARE(bytes[at + 1], (unsigned char)0xCE);
+        QCOMPARE(bytes[at + 2], (unsigned char)0x87);
+
+        keeper->typeFileName(QStringLiteral("foto.bmp.txt"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(FileBytes(folder_ + "foto.bmp.txt").size(), std::size_t{681014});
+
+        // A read-only file of that name is made writable and replaced.
+        chmod((folder_ + "Foto.BMP").c_str(), 0444);
+        keeper.clickCell(2, 2, 2);
+        keeper->typeFileName(QStringLiteral("Foto.BMP"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(keeper->boxes.last().text, QStringLiteral("Ya ha sido grabado ..."));
+        QVERIFY(FileBytes(folder_ + "Foto.BMP") != bytes);
+    }
+
+    void bmpThatCannotBeWrittenSaysSo() {
+        Keeper keeper(Keeper16Settings);
+        std::filesystem::create_directory(folder_ + "folder.bmp");
+        for (const char* name : {"no-such-folder/x.bmp", "folder.bmp"}) {
+            keeper->typeFileName(QString::fromUtf8(name));
+            keeper->pressButton(BmpButtonId);
+            QCOMPARE(keeper->boxes.last().text, QStringLiteral("No se ha podido grabar el fichero ..."));
+            QCOMPARE(keeper->boxes.last().title, QStringLiteral("Programador ..."));
+        }
+        QVERIFY(std::filesystem::is_directory(folder_ + "folder.bmp"));
+    }
+
+    void focusReturnsAfterDeactivation() {
+        Keeper keeper(Keeper16Settings);
+        QWidget* top = WidgetOf(keeper.app.window);
+        QApplication::setActiveWindow(top);
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        QWidget* box = keeper->control(101);
+        box->setFocus();
+        QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, 101));
+        const MessageHandler handler = KeeperHandler(keeper.app);
+        handler(keeper.app.window, Message::NcActivate, 0, 0);
+        keeper->control(102)->setFocus();
+        handler(keeper.app.window, Message::NcActivate, 1, 0);
+        QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, 101));
+    }
+
+    void keeper8HasEightColumns() {
+        Keeper keeper(Keeper8Settings);
+        QCOMPARE(WidgetOf(keeper.app.window)->size(), QSize(430, 360));
+        QCOMPARE(keeper->picture().size(), QSize(410, 280));
+        keeper->clickPicture(403, 25);
+        QCOMPARE(keeper.app.tables.markTable.at(7, 2, 0), 1);
+        for (int x = 404; x < 410; ++x) keeper->clickPicture(x, 25);
+        QCOMPARE(keeper.app.tables.markTable.at(8, 0, 0), 0);
+
+        keeper->clickPicture(403, 25);
+        for (int s = 0; s < 3; ++s)
+            for (int r = 0; r < 14; ++r) keeper.clickCell(7, s, r);
+        QVERIFY(keeper->choose(SaveBetId));
+        const auto records = Records(bet_);
+        QCOMPARE(records.size(), std::size_t{42});
+        for (std::size_t k = 0; k < records.size(); ++k)
+            QCOMPARE(records[k], (BetRecord{7, int(k / 14), int(k % 14)}));
+
+        keeper->typeFileName(QStringLiteral("ocho.bmp"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(FileBytes(folder_ + "ocho.bmp").size(), std::size_t{345014});
+    }
+
+    void keepersShareTheBetFile() {
+        {
+            Keeper eight(Keeper8Settings);
+            eight.clickCell(7, 1, 4);
+            QVERIFY(eight->choose(SaveBetId));
+        }
+        // A record of keeper16's ninth column lands in keeper8's spare slot.
+        QVERIFY(AppendBetRecord(bet_, 8, 0, 0));
+        QVERIFY(AppendBetRecord(bet_, 12, 0, 0));
+        {
+            Keeper sixteen(Keeper16Settings);
+            QVERIFY(sixteen->choose(ShowBetId));
+            QCOMPARE(sixteen.cellInside(7, 1, 4), SkyBlueRgb);
+            QCOMPARE(sixteen.cellInside(8, 0, 0), SkyBlueRgb);
+        }
+        Keeper eight(Keeper8Settings);
+        QVERIFY(eight->choose(ShowBetId));
+        QCOMPARE(eight.app.tables.markTable.at(8, 0, 0), 1);
+        eight->answer({QMessageBox::Yes});
+        QVERIFY(eight->choose(SaveBetId));
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{7, 1, 4}}));
+    }
+
+    void closingEndsTheRunWithZero() {
+        auto keeper = std::make_unique<Keeper>(Keeper16Settings);
+        QVERIFY(keeper->app.originalPictureProc);
+        WidgetOf(keeper->app.window)->close();
+        QCoreApplication::processEvents();
+        QCOMPARE(keeper->result, 0);
+        QVERIFY(!keeper->app.originalPictureProc);
+    }
+
+private:
+    void ShowBetCommandWithoutFile(Keeper& keeper) {
+        // The handler still answers the command when the file is missing.
+        KeeperHandler(keeper.app)(keeper.app.window, Message::Command, ShowBetId, 0);
+        QCOMPARE(keeper->boxes.size(), 1);
+        QCOMPARE(keeper->boxes[0].text,
+                 QStringLiteral("No puedo leer fichero ...\nFichero NO existe ..."));
+        keeper->clearBoxes();
+    }
+    void UpdateMenus(Keeper& keeper) {
+        // Menu states follow the file only at the moments the program checks it.
+        QVERIFY(!keeper->menuEnabled(ShowBetId));
+        UpdateMenuStates(keeper.app);
+    }
+};
+
+QTEST_MAIN(KeeperWindowTest)
+#include "keeper_window_test.moc"
