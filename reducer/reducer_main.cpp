@@ -1,0 +1,3 @@
+#include "reducer_window.h"
+
+int main(int argc, char** argv) { return RunReducer(argc, argv); }

@@ -1,0 +1,255 @@
+// The reducer driven as a user would, headless.
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QWidget>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+
+#include "bet_file.h"
+#include "generation.h"
+#include "keeper_settings.h"
+#include "keeper_window.h"
+#include "program_folder.h"
+#include "reducer_window.h"
+#include "window_driver.h"
+#include "window_test_bridge.h"
+
+namespace {
+
+constexpr QRgb SkyBlueRgb = 0x87CEFA;
+constexpr QRgb WhiteRgb = 0xFFFFFF;
+constexpr std::size_t ShownPictureBytes = 54 + 452 * 280;  // 150 × 280, rows of 452
+
+struct Reducer {
+    ReducerApp app;
+    int result = -1;
+    std::unique_ptr<WindowDriver> driver;
+
+    Reducer() {
+        StartReducer(app);
+        BeginModal(app.coupon.window, ReducerHandler(app), &result);
+        driver = std::make_unique<WindowDriver>(app.coupon.window, app.coupon.menuBar);
+    }
+    ~Reducer() {
+        if (QWidget* top = WidgetOf(app.coupon.window)) top->close();
+        QCoreApplication::processEvents();
+    }
+    WindowDriver* operator->() { return driver.get(); }
+    QRgb cellInside(int c, int s, int r) {
+        return driver->pictureAt(15 + 49 * c + 15 * s + 1, 25 + 15 * r + 13);
+    }
+};
+
+struct Keeper {
+    CouponApp app;
+    int result = -1;
+    std::unique_ptr<WindowDriver> driver;
+    Keeper() {
+        StartKeeper(app, Keeper16Settings);
+        BeginModal(app.window, KeeperHandler(app), &result);
+        driver = std::make_unique<WindowDriver>(app.window, app.menuBar);
+    }
+    ~Keeper() {
+        if (QWidget* top = WidgetOf(app.window)) top->close();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Holds a file under the programs' exclusive lock from another process.
+class LockingProcess {
+public:
+    explicit LockingProcess(const std::string& path) {
+        int ready[2];
+        if (pipe(ready) != 0 || pipe(release_) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            const int fd = open(path.c_str(), O_RDONLY | O_CREAT, 0666);
+            flock(fd, LOCK_EX);
+            char byte = 1;
+            (void)!write(ready[1], &byte, 1);
+            (void)!read(release_[0], &byte, 1);
+            _exit(0);
+        }
+        char byte = 0;
+        (void)!read(ready[0], &byte, 1);
+        close(ready[0]);
+        close(ready[1]);
+    }
+    ~LockingProcess() {
+        char byte = 1;
+        (void)!write(release_[1], &byte, 1);
+        waitpid(pid_, nullptr, 0);
+        close(release_[0]);
+        close(release_[1]);
+    }
+
+private:
+    pid_t pid_ = -1;
+    int release_[2] = {-1, -1};
+};
+
+}  // namespace
+
+class ReducerWindowTest : public QObject {
+    Q_OBJECT
+
+    std::string folder_ = ProgramFolder();
+    std::string bet_ = BetFilePath(folder_);
+
+private slots:
+    void init() {
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            if (entry.path().filename() != "reducer_window_tests") {
+                std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
+                                             std::filesystem::perm_options::add);
+                std::filesystem::remove_all(entry.path());
+            }
+    }
+
+    void windowControlsAndMenu() {
+        Reducer reducer;
+        QCOMPARE(WidgetOf(reducer.app.coupon.window)->size(), QSize(290, 360));
+        QCOMPARE(reducer->picture().size(), QSize(150, 280));
+        QVERIFY(reducer->control(103) == nullptr);
+        QVERIFY(reducer->control(102) != nullptr);
+        QVERIFY(reducer->menuEnabled(GenerateId));
+        QVERIFY(reducer->menuEnabled(ClearInputId));
+        // Two empty columns, white around them.
+        QCOMPARE(reducer->pictureAt(15, 25), 0xFF8080u);
+        QCOMPARE(reducer->pictureAt(113, 30), WhiteRgb);
+        QCOMPARE(reducer->pictureAt(140, 100), WhiteRgb);
+    }
+
+    void clicksReachOnlyTheTwoInputColumns() {
+        Reducer reducer;
+        reducer->clickPicture(30, 25);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 1);
+        QCOMPARE(reducer.cellInside(0, 0, 0), SkyBlueRgb);
+        reducer->clickPicture(31, 25);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 1, 0), 1);
+        reducer->clickPicture(109, 234);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(1, 2, 13), 1);
+        const QImage before = reducer->picture();
+        for (const auto& [x, y] : {std::pair{62, 30}, {110, 25}, {149, 100}, {20, 24}, {20, 235}})
+            reducer->clickPicture(x, y);
+        QCOMPARE(reducer->picture(), before);
+        reducer->clickPicture(30, 25);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
+        QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
+    }
+
+    void generationLeavesThePictureAndFeedsTheKeeper() {
+        Reducer reducer;
+        reducer->clickPicture(20, 45);   // match 2, first sign "1"
+        reducer->clickPicture(84, 45);   // match 2, second sign "X"
+        reducer->clickPicture(50, 100);  // match 6, first sign "2"
+        const QImage shown = reducer->picture();
+        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->boxes.isEmpty());
+        QCOMPARE(reducer->picture(), shown);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(1, 1, 1), 1);
+        QCOMPARE(FileBytes(folder_ + ReducedPictureName).size(), std::size_t{345014});
+        QCOMPARE(FileBytes(bet_).size(), std::size_t{112 * 12});
+
+        // A click now draws on the shown picture, not on the generated one.
+        reducer->clickPicture(20, 25);
+        QCOMPARE(reducer.cellInside(0, 0, 0), SkyBlueRgb);
+
+        Keeper keeper;
+        QVERIFY(keeper.driver->choose(ShowBetId));
+        const int expected[8] = {0, 0, 1, 1, 2, 2, 0, 0};
+        for (int c = 0; c < 8; ++c) {
+            QCOMPARE(keeper.app.tables.markTable.at(c, expected[c], 1), 1);
+            QCOMPARE(keeper.app.tables.markTable.at(c, 2, 5), 1);
+            QCOMPARE(keeper.driver->pictureAt(15 + 49 * c + 15 * expected[c] + 1, 25 + 15 + 13),
+                     SkyBlueRgb);
+        }
+    }
+
+    void clearingAfterAGenerationKeepsTheFiles() {
+        Reducer reducer;
+        reducer->clickPicture(20, 25);
+        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(ClearInputId));
+        QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
+        QVERIFY(std::filesystem::exists(bet_));
+        QVERIFY(std::filesystem::exists(folder_ + ReducedPictureName));
+    }
+
+    void lockedOldBetIsNotAppendedTo() {
+        QVERIFY(AppendBetRecord(bet_, 15, 2, 13));
+        Reducer reducer;
+        {
+            LockingProcess other(bet_);
+            QVERIFY(reducer->choose(GenerateId));
+        }
+        QCOMPARE(reducer->boxes.size(), 1);
+        QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido borrar el fichero ..."));
+        QCOMPARE(reducer->boxes[0].title, QStringLiteral("Programador"));
+        QCOMPARE(FileBytes(bet_).size(), std::size_t{12});
+        QCOMPARE(FileBytes(folder_ + ReducedPictureName).size(), std::size_t{345014});
+    }
+
+    void unsavablePictureIsReported() {
+        std::filesystem::create_directory(folder_ + ReducedPictureName);
+        Reducer reducer;
+        QVERIFY(reducer->choose(GenerateId));
+        QCOMPARE(reducer->boxes.size(), 1);
+        QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido grabar el fichero ..."));
+        QCOMPARE(reducer->boxes[0].title, QStringLiteral("Programador ..."));
+        QCOMPARE(FileBytes(bet_).size(), std::size_t{112 * 12});
+    }
+
+    void bmpNameRules() {
+        Reducer reducer;
+        reducer->pressButton(102);
+        QVERIFY(reducer->boxes.isEmpty());
+
+        for (const char* refused : {"foto", "foto.bmp.txt", "*.bmp", "?.bmp", "a*b.bmp"}) {
+            reducer->clearBoxes();
+            reducer->typeFileName(QString::fromUtf8(refused));
+            reducer->pressButton(102);
+            QCOMPARE(reducer->boxes.size(), 1);
+            QCOMPARE(reducer->boxes[0].text,
+                     QStringLiteral("Tienes que poner un nombre de fichero y '.bmp'"));
+            QCOMPARE(reducer->boxes[0].title, QStringLiteral("Programador ..."));
+        }
+
+        // Other pictures stay, whatever the name held.
+        reducer->typeFileName(QStringLiteral("a.bmp"));
+        reducer->pressButton(102);
+        reducer->typeFileName(QStringLiteral("b.BMP"));
+        reducer->pressButton(102);
+        QCOMPARE(reducer->boxes.last().text, QStringLiteral("Ya ha sido grabado ..."));
+        QCOMPARE(FileBytes(folder_ + "a.bmp").size(), ShownPictureBytes);
+        QCOMPARE(FileBytes(folder_ + "b.BMP").size(), ShownPictureBytes);
+
+        // The same name again replaces the file, read-only or not.
+        std::filesystem::permissions(folder_ + "a.bmp", std::filesystem::perms::owner_read);
+        reducer->clickPicture(20, 25);
+        reducer->typeFileName(QStringLiteral("a.bmp"));
+        reducer->pressButton(102);
+        QCOMPARE(reducer->boxes.last().text, QStringLiteral("Ya ha sido grabado ..."));
+        const auto bytes = FileBytes(folder_ + "a.bmp");
+        QCOMPARE(bytes.size(), ShownPictureBytes);
+        const std::size_t at = 54 + std::size_t(279 - 38) * 452 + 16 * 3;
+        QCOMPARE(bytes[at], (unsigned char)0xFA);
+        QVERIFY(std::filesystem::exists(folder_ + "b.BMP"));
+
+        reducer->typeFileName(QStringLiteral("no-folder/x.bmp"));
+        reducer->pressButton(102);
+        QCOMPARE(reducer->boxes.last().text, QStringLiteral("No se ha podido grabar el fichero ..."));
+    }
+};
+
+QTEST_MAIN(ReducerWindowTest)
+#include "reducer_window_test.moc"
