@@ -43,7 +43,7 @@ std::string AppendFailureText(int error) {
     return "Err: " + NumberText(error) + " " + ErrorText(error);
 }
 
-bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) {
+int WriteBetRecord(const std::string& betFile, int column, int sign, int row) {
     const auto bytes = EncodeBetRecord({column, sign, row});
     ClearPendingError();
     const int number = FreeFileNumber();
@@ -58,6 +58,11 @@ bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) 
     const int error = PendingError();
     CloseFile(number);
     ClearPendingError();
+    return error;
+}
+
+bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) {
+    const int error = WriteBetRecord(betFile, column, sign, row);
     if (error == 0) return true;
     ShowMessage(AppendFailureText(error), MessageButtons::Ok, AppendFailureTitle);
     return false;

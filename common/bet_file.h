@@ -30,7 +30,11 @@ inline std::string BetFilePath(const std::string& programFolder) {
 std::string AppendFailureText(int error);
 
 // Appends one record after the last whole one, opening and closing the file.
-// A failure is shown to the user ("Velmar Soft") and returned as false.
+// Returns the error number, 0 when the whole record was written.
+int WriteBetRecord(const std::string& betFile, int column, int sign, int row);
+
+// WriteBetRecord with its failure shown to the user ("Velmar Soft") and
+// returned as false.
 bool AppendBetRecord(const std::string& betFile, int column, int sign, int row);
 
 // Replaces the marks with the stored bet. Records outside the table are

@@ -16,20 +16,17 @@ constexpr const char* SaveRefused = "Grabacion Abortada ...";
 constexpr const char* Saved = "Grabado ...";
 constexpr const char* NoBetFile = "No puedo leer fichero ...\r\nFichero NO existe ...";
 
-// Appends the marked cells column by column, sign by sign, row by row.
-// True when every record was written.
-bool AppendMarkedCells(CouponApp& app) {
-    const std::string bet = BetFilePath(app.programFolder);
+}  // namespace
+
+bool AppendMarkedCells(const CouponTables& tables, int columnCount, const std::string& betFile) {
     bool allWritten = true;
-    for (int c = 0; c < app.settings.columnCount; ++c)
+    for (int c = 0; c < columnCount; ++c)
         for (int s = 0; s < SignCount; ++s)
             for (int r = 0; r < RowCount; ++r)
-                if (app.tables.markTable.at(c, s, r) == 1)
-                    allWritten = AppendBetRecord(bet, c, s, r) && allWritten;
+                if (tables.markTable.at(c, s, r) == 1)
+                    allWritten = AppendBetRecord(betFile, c, s, r) && allWritten;
     return allWritten;
 }
-
-}  // namespace
 
 void DrawFreshCoupon(CouponApp& app) {
     ClearPicture(PictureBitmapSurface(app));
@@ -50,11 +47,11 @@ void SaveBetCommand(CouponApp& app) {
             if (FileExists(bet))
                 ShowMessage(BetNotDeletedText, MessageButtons::Ok, BetNotDeletedTitle);
             else
-                AppendMarkedCells(app);
+                AppendMarkedCells(app.tables, app.settings.columnCount, bet);
         } else {
             ShowMessage(SaveRefused, MessageButtons::Ok, Title);
         }
-    } else if (AppendMarkedCells(app)) {
+    } else if (AppendMarkedCells(app.tables, app.settings.columnCount, bet)) {
         ShowMessage(Saved, MessageButtons::Ok, Title);
     }
     UpdateMenuStates(app);
