@@ -88,6 +88,8 @@ void AddMenuItem(Handle menu, std::string_view text, int idOrSubmenu, int state)
     RegistryEntry* sub = FindHandle(idOrSubmenu);
     if (sub && sub->popup && idOrSubmenu != 0 && entry->bar) {
         sub->popup->setTitle(label);
+        // Owned by the bar, so it dies with the window.
+        sub->popup->setParent(entry->bar.data(), sub->popup->windowFlags());
         entry->bar->addMenu(sub->popup);
         sub->owner = menu;
         return;
@@ -142,6 +144,8 @@ void RunModalLoop(Handle window) {
     QEventLoop loop;
     top->loop = &loop;
     loop.exec();
+    // The ended window was only scheduled for deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void ShowModal(Handle window, MessageHandler handler, int* result) {

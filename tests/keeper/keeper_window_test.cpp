@@ -48,6 +48,7 @@ struct Keeper {
     ~Keeper() {
         if (QWidget* top = WidgetOf(app.window)) top->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     WindowDriver& operator*() { return *driver; }
     WindowDriver* operator->() { return driver.get(); }
@@ -448,6 +449,7 @@ private slots:
         QVERIFY(keeper->app.originalPictureProc);
         WidgetOf(keeper->app.window)->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(keeper->result, 0);
         QVERIFY(!keeper->app.originalPictureProc);
     }

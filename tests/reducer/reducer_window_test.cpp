@@ -41,6 +41,7 @@ struct Reducer {
     ~Reducer() {
         if (QWidget* top = WidgetOf(app.coupon.window)) top->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     WindowDriver* operator->() { return driver.get(); }
     QRgb cellInside(int c, int s, int r) {
@@ -60,6 +61,7 @@ struct Keeper {
     ~Keeper() {
         if (QWidget* top = WidgetOf(app.window)) top->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

@@ -56,6 +56,7 @@ struct TestWindow {
     ~TestWindow() {
         if (QWidget* top = WidgetOf(window)) top->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     bool saw(std::uint32_t message, std::uint32_t first) const {
         for (const Received& r : seen)
@@ -169,6 +170,7 @@ private slots:
                     QTest::keyClick(box, Qt::Key_Escape);
                     box->close();
                     QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                     stillOpen = box->isVisible();
                     box->button(QMessageBox::No)->click();
                 }
@@ -195,6 +197,7 @@ private slots:
         QVERIFY(picture != 0);
         WidgetOf(test.window)->close();
         QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(test.result, 0);
         std::vector<std::uint32_t> tail;
         for (const Received& r : test.seen)
