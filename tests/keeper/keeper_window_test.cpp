@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "bet_file.h"
@@ -383,6 +384,45 @@ private slots:
         QVERIFY(std::filesystem::is_directory(folder_ + "folder.bmp"));
     }
 
+    void typedNamesAreSavedExactlyOrRefused() {
+        Keeper keeper(Keeper16Settings);
+        std::filesystem::create_directory(folder_ + "sub");
+        QVERIFY(AppendBetRecord(bet_, 1, 1, 1));
+        const std::string outside =
+            std::filesystem::path(folder_).parent_path().parent_path().string() + "/fuera.bmp";
+        struct Case {
+            QString typed;
+            std::string savedAs;  // empty: refused, nothing written
+        };
+        const std::vector<Case> cases{
+            {QString::fromUtf8("ñandú €.bmp"), folder_ + "ñandú €.bmp"},
+            {QStringLiteral("sub/x.bmp"), folder_ + "sub/x.bmp"},
+            {QStringLiteral("../fuera.bmp"), outside},
+            {QStringLiteral("*.bmp"), folder_ + "*.bmp"},
+            {QStringLiteral("?a.bmp"), folder_ + "?a.bmp"},
+            {QString(10000, QLatin1Char('n')) + QStringLiteral(".bmp"), ""},
+            {QStringLiteral("x/"), ""},
+        };
+        for (const Case& one : cases) {
+            const auto before = Listing();
+            keeper->clearBoxes();
+            keeper->typeFileName(one.typed);
+            keeper->pressButton(BmpButtonId);
+            QCOMPARE(keeper->boxes.size(), 1);
+            auto after = Listing();
+            if (one.savedAs.empty()) {
+                QVERIFY(keeper->boxes[0].text != QStringLiteral("Ya ha sido grabado ..."));
+            } else {
+                QCOMPARE(keeper->boxes[0].text, QStringLiteral("Ya ha sido grabado ..."));
+                QCOMPARE(FileBytes(one.savedAs).size(), std::size_t{681014});
+                after.erase(std::filesystem::path(one.savedAs).lexically_relative(folder_).string());
+            }
+            QCOMPARE(after, before);
+        }
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{1, 1, 1}}));
+        std::filesystem::remove(outside);
+    }
+
     void focusReturnsAfterDeactivation() {
         Keeper keeper(Keeper16Settings);
         QWidget* top = WidgetOf(keeper.app.window);
@@ -455,6 +495,14 @@ private slots:
     }
 
 private:
+    // Every file under the program folder with its size.
+    std::map<std::string, std::uintmax_t> Listing() const {
+        std::map<std::string, std::uintmax_t> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_))
+            if (entry.is_regular_file())
+                files[entry.path().lexically_relative(folder_).string()] = entry.file_size();
+        return files;
+    }
     void ShowBetCommandWithoutFile(Keeper& keeper) {
         // The handler still answers the command when the file is missing.
         KeeperHandler(keeper.app)(keeper.app.window, Message::Command, ShowBetId, 0);
