@@ -22,6 +22,7 @@
 #include "bet_file.h"
 #include "keeper_commands.h"
 #include "keeper_settings.h"
+#include "locking_process.h"
 
 namespace {
 
@@ -182,24 +183,10 @@ TEST_F(BetFileFaults, EachFailingPlaceGivesItsErrorNumber) {
     EXPECT_EQ(WriteBetRecord(Bet(), 2, 2, 2), 70);
     chmod(Bet().c_str(), 0644);
 
-    int locked[2];
-    int release[2];
-    ASSERT_EQ(pipe(locked), 0);
-    ASSERT_EQ(pipe(release), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int fd = open(Bet().c_str(), O_RDONLY);
-        flock(fd, LOCK_EX);
-        char byte = 1;
-        (void)!write(locked[1], &byte, 1);
-        (void)!read(release[0], &byte, 1);
-        _exit(0);
+    {
+        LockingProcess other(Bet());
+        EXPECT_EQ(WriteBetRecord(Bet(), 3, 0, 3), 70);
     }
-    char byte = 0;
-    ASSERT_EQ(read(locked[0], &byte, 1), 1);
-    EXPECT_EQ(WriteBetRecord(Bet(), 3, 0, 3), 70);
-    (void)!write(release[1], &byte, 1);
-    waitpid(pid, nullptr, 0);
 
     EXPECT_EQ(Records(Bet()), (std::vector<BetRecord>{{1, 1, 1}}));
 }

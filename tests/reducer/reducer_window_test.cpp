@@ -19,6 +19,7 @@
 #include "keeper_window.h"
 #include "program_folder.h"
 #include "reducer_window.h"
+#include "locking_process.h"
 #include "window_driver.h"
 #include "window_test_bridge.h"
 
@@ -63,39 +64,6 @@ struct Keeper {
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-};
-
-// Holds a file under the programs' exclusive lock from another process.
-class LockingProcess {
-public:
-    explicit LockingProcess(const std::string& path) {
-        int ready[2];
-        if (pipe(ready) != 0 || pipe(release_) != 0) return;
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int fd = open(path.c_str(), O_RDONLY | O_CREAT, 0666);
-            flock(fd, LOCK_EX);
-            char byte = 1;
-            (void)!write(ready[1], &byte, 1);
-            (void)!read(release_[0], &byte, 1);
-            _exit(0);
-        }
-        char byte = 0;
-        (void)!read(ready[0], &byte, 1);
-        close(ready[0]);
-        close(ready[1]);
-    }
-    ~LockingProcess() {
-        char byte = 1;
-        (void)!write(release_[1], &byte, 1);
-        waitpid(pid_, nullptr, 0);
-        close(release_[0]);
-        close(release_[1]);
-    }
-
-private:
-    pid_t pid_ = -1;
-    int release_[2] = {-1, -1};
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "error_codes.h"
+#include "locking_process.h"
 #include "pending_error.h"
 #include "record_file.h"
 
@@ -42,38 +43,6 @@ protected:
     }
 
     std::string folder_;
-};
-
-// Another process holding a file under the programs' exclusive lock.
-class Holder {
-public:
-    explicit Holder(const std::string& path) {
-        int ready[2];
-        EXPECT_EQ(pipe(ready), 0);
-        EXPECT_EQ(pipe(release_), 0);
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int fd = open(path.c_str(), O_RDONLY | O_CREAT, 0666);
-            flock(fd, LOCK_EX);
-            char byte = 1;
-            (void)!write(ready[1], &byte, 1);
-            (void)!read(release_[0], &byte, 1);
-            _exit(0);
-        }
-        char byte = 0;
-        (void)!read(ready[0], &byte, 1);
-        close(ready[0]);
-        close(ready[1]);
-    }
-    ~Holder() {
-        char byte = 1;
-        (void)!write(release_[1], &byte, 1);
-        waitpid(pid_, nullptr, 0);
-    }
-
-private:
-    pid_t pid_ = -1;
-    int release_[2] = {-1, -1};
 };
 
 }  // namespace
@@ -136,7 +105,7 @@ TEST_F(RecordFile, FileNumberRules) {
 
 TEST_F(RecordFile, AnotherProcessHoldingTheFileRefusesOpenAndDelete) {
     Write("bet.log", std::string(12, 'z'));
-    Holder other(Path("bet.log"));
+    LockingProcess other(Path("bet.log"));
     OpenRecordFile(Path("bet.log"), 4, FileAccess::Write, Length);
     EXPECT_EQ(TakePendingError(), ErrorNumber::PermissionDenied);
     std::array<char, Length> bytes{};
