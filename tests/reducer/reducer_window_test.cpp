@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -141,6 +142,31 @@ private slots:
             QCOMPARE(keeper.app.tables.markTable.at(c, 2, 5), 1);
             QCOMPARE(keeper.driver->pictureAt(15 + 49 * c + 15 * expected[c] + 1, 25 + 15 + 13),
                      SkyBlueRgb);
+        }
+    }
+
+    void aClickDuringTheGenerationCannotRedirectIt() {
+        Reducer reducer;
+        QWidget* picture = reducer->control(100);
+        const QPointF at = picture->contentsRect().topLeft() + QPoint(20, 25);
+        // Waiting in the queue, it is handled while the columns are drawn.
+        QCoreApplication::postEvent(picture, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                             picture->mapToGlobal(at),
+                                                             Qt::LeftButton, Qt::LeftButton,
+                                                             Qt::NoModifier));
+        QVERIFY(reducer->choose(GenerateId));
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 1);
+        QCOMPARE(reducer.cellInside(0, 0, 0), SkyBlueRgb);
+        // Nothing of the generated columns reached the shown picture...
+        QCOMPARE(reducer->pictureAt(15 + 49 * 2 + 1, 25 + 13), WhiteRgb);
+        QCOMPARE(reducer.cellInside(1, 0, 0), WhiteRgb);
+        // ...and the saved picture holds all eight columns, drawn whole.
+        const auto bytes = FileBytes(folder_ + ReducedPictureName);
+        QCOMPARE(bytes.size(), std::size_t{345014});
+        for (int c = 0; c < 8; ++c) {
+            const std::size_t at = 54 + std::size_t(279 - (25 + 15 * 13 + 13)) * 1232 +
+                                   std::size_t(15 + 49 * c + 1) * 3;
+            QCOMPARE(bytes[at], (unsigned char)0xFA);
         }
     }
 
