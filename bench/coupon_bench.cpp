@@ -10,6 +10,7 @@
 
 #include "bet_check.h"
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "coupon_drawing.h"
 #include "generation.h"
 #include "keeper_commands.h"

@@ -1,13 +1,16 @@
 #include "bet_file.h"
 
+#include <algorithm>
+
 #include "error_codes.h"
 #include "pending_error.h"
+#include "program_folder.h"
 #include "record_file.h"
-#include "window_services.h"
 
 namespace {
 
-constexpr const char* AppendFailureTitle = "Velmar Soft";
+// Records per read while loading: one system call per 48 KiB.
+constexpr std::int64_t LoadBlockRecords = 4096;
 
 void Put32(std::uint8_t* out, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -61,11 +64,36 @@ int WriteBetRecord(const std::string& betFile, int column, int sign, int row) {
     return error;
 }
 
-bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) {
-    const int error = WriteBetRecord(betFile, column, sign, row);
-    if (error == 0) return true;
-    ShowMessage(AppendFailureText(error), MessageButtons::Ok, AppendFailureTitle);
-    return false;
+std::vector<BetRecord> MarkedRecords(const CouponTable<std::int32_t>& marks, int columnCount) {
+    std::vector<BetRecord> records;
+    for (int c = 0; c < columnCount; ++c)
+        for (int s = 0; s < SignCount; ++s)
+            for (int r = 0; r < RowCount; ++r)
+                if (marks.at(c, s, r) == 1) records.push_back({c, s, r});
+    return records;
+}
+
+std::vector<std::uint8_t> EncodeBet(std::span<const BetRecord> records) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(records.size() * BetRecordSize);
+    for (const BetRecord& record : records) {
+        const auto one = EncodeBetRecord(record);
+        bytes.insert(bytes.end(), one.begin(), one.end());
+    }
+    return bytes;
+}
+
+ReplaceOutcome ReplaceBet(const std::string& betFile, std::span<const BetRecord> records) {
+    ClearPendingError();
+    WriteAttributes(betFile, Attribute::Archive);
+    ClearPendingError();
+    if (!records.empty()) return ReplaceFileWhole(betFile, EncodeBet(records));
+    // No marks store no file: the old bet goes, unless someone holds it.
+    if (!FileExists(betFile)) return {};
+    DeleteFiles(betFile);
+    const int error = TakePendingError();
+    if (!FileExists(betFile)) return {};
+    return {error != 0 ? error : ErrorNumber::PermissionDenied, true};
 }
 
 void LoadBet(CouponTables& tables, const std::string& betFile) {
@@ -78,13 +106,19 @@ void LoadBet(CouponTables& tables, const std::string& betFile) {
         return;
     }
     const std::int64_t count = FileLength(number) / BetRecordSize;
-    std::array<std::uint8_t, BetRecordSize> bytes{};
-    for (std::int64_t k = 1; k <= count; ++k) {
-        GetRecord(number, k, bytes.data());
-        if (PendingError() != 0) break;
-        const BetRecord record = DecodeBetRecord(bytes.data());
-        if (tables.markTable.contains(record.column, record.sign, record.row))
-            tables.markTable.at(record.column, record.sign, record.row) = 1;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min(count, LoadBlockRecords)) *
+                                    BetRecordSize);
+    for (std::int64_t first = 1; first <= count;) {
+        const std::int64_t wanted = std::min(LoadBlockRecords, count - first + 1);
+        const std::int64_t got = GetRecords(number, first, wanted, block.data());
+        for (std::int64_t k = 0; k < got; ++k) {
+            const BetRecord record = DecodeBetRecord(block.data() + k * BetRecordSize);
+            if (tables.markTable.contains(record.column, record.sign, record.row))
+                tables.markTable.at(record.column, record.sign, record.row) = 1;
+        }
+        // A failed or short read keeps what was read before it, as before.
+        if (got < wanted || PendingError() != 0) break;
+        first += got;
     }
     CloseFile(number);
     ClearPendingError();

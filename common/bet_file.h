@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "coupon_model.h"
+#include "replace_file.h"
 
 // The bet file: a plain sequence of 12-byte records, one per marked cell,
 // shared by the keepers and the reducer.
@@ -33,10 +36,17 @@ std::string AppendFailureText(int error);
 // Returns the error number, 0 when the whole record was written.
 int WriteBetRecord(const std::string& betFile, int column, int sign, int row);
 
-// WriteBetRecord with its failure shown to the user ("Velmar Soft") and
-// returned as false.
-bool AppendBetRecord(const std::string& betFile, int column, int sign, int row);
+// The records of the marked cells of columns 0..columnCount-1, in the order
+// a bet is stored: column, then sign, then row ascending.
+std::vector<BetRecord> MarkedRecords(const CouponTable<std::int32_t>& marks, int columnCount);
+std::vector<std::uint8_t> EncodeBet(std::span<const BetRecord> records);
 
-// Replaces the marks with the stored bet. Records outside the table are
-// skipped; nothing is reported.
+// Replaces the stored bet whole by `records`, or removes it when there are
+// none. A read-only old bet is made writable first, as before a delete; one
+// held by another program stays (outcome.held). On failure the old bet is
+// untouched.
+ReplaceOutcome ReplaceBet(const std::string& betFile, std::span<const BetRecord> records);
+
+// Replaces the marks with the stored bet, read in large blocks. Records
+// outside the table are skipped; nothing is reported.
 void LoadBet(CouponTables& tables, const std::string& betFile);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "main_window_shell.h"
 #include "program_folder.h"
 #include "record_file.h"

@@ -12,6 +12,3 @@ void DeleteBetCommand(CouponApp& app);
 // Shown when a picture could not be written.
 inline constexpr const char* PictureNotSavedText = "No se ha podido grabar el fichero ...";
 inline constexpr const char* PictureNotSavedTitle = "Programador ...";
-// Shown when the bet file is still there after a delete.
-inline constexpr const char* BetNotDeletedText = "No se ha podido borrar el fichero ...";
-inline constexpr const char* BetNotDeletedTitle = "Programador";

@@ -1,12 +1,12 @@
 #include "keeper_commands.h"
 
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
 #include "program_folder.h"
-#include "record_file.h"
 
 namespace {
 
@@ -17,16 +17,6 @@ constexpr const char* Saved = "Grabado ...";
 constexpr const char* NoBetFile = "No puedo leer fichero ...\r\nFichero NO existe ...";
 
 }  // namespace
-
-bool AppendMarkedCells(const CouponTables& tables, int columnCount, const std::string& betFile) {
-    bool allWritten = true;
-    for (int c = 0; c < columnCount; ++c)
-        for (int s = 0; s < SignCount; ++s)
-            for (int r = 0; r < RowCount; ++r)
-                if (tables.markTable.at(c, s, r) == 1)
-                    allWritten = AppendBetRecord(betFile, c, s, r) && allWritten;
-    return allWritten;
-}
 
 void DrawFreshCoupon(CouponApp& app) {
     ClearPicture(PictureBitmapSurface(app));
@@ -39,19 +29,15 @@ void DrawFreshCoupon(CouponApp& app) {
 
 void SaveBetCommand(CouponApp& app) {
     const std::string bet = BetFilePath(app.programFolder);
+    // The marks as they are when the command is chosen.
+    const std::vector<BetRecord> records =
+        MarkedRecords(app.tables.markTable, app.settings.columnCount);
     if (FileExists(bet)) {
-        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, Title) == MessageResult::Yes) {
-            IgnoringFailure([&] { WriteAttributes(bet, Attribute::Archive); });
-            IgnoringFailure([&] { DeleteFiles(bet); });
-            // A new bet appended onto an old one would be a different bet.
-            if (FileExists(bet))
-                ShowMessage(BetNotDeletedText, MessageButtons::Ok, BetNotDeletedTitle);
-            else
-                AppendMarkedCells(app.tables, app.settings.columnCount, bet);
-        } else {
+        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, Title) == MessageResult::Yes)
+            ReportBetReplacement(ReplaceBet(bet, records));
+        else
             ShowMessage(SaveRefused, MessageButtons::Ok, Title);
-        }
-    } else if (AppendMarkedCells(app.tables, app.settings.columnCount, bet)) {
+    } else if (ReportBetReplacement(ReplaceBet(bet, records))) {
         ShowMessage(Saved, MessageButtons::Ok, Title);
     }
     UpdateMenuStates(app);

@@ -7,10 +7,6 @@
 // Draws the empty coupon with its signature on pictureBitmap and shows it.
 void DrawFreshCoupon(CouponApp& app);
 
-// Appends the marked cells of the program's columns, column by column, sign
-// by sign, row by row. True when every record was written.
-bool AppendMarkedCells(const CouponTables& tables, int columnCount, const std::string& betFile);
-
 // "Grabar Jugada": stores every marked cell, asking before overwriting.
 void SaveBetCommand(CouponApp& app);
 // "Visualizar Jugada": draws the stored marks over what the control shows.

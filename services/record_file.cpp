@@ -173,6 +173,41 @@ void GetRecord(int number, std::int64_t record, void* buffer) {
     std::memset(out + got, 0, length - got);
 }
 
+std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, void* buffer) {
+    OpenFile* file = Find(number);
+    if (!file) {
+        Fail(ErrorNumber::BadFileNameOrNumber);
+        return 0;
+    }
+    if (record < 1) {
+        Fail(ErrorNumber::BadRecordNumber);
+        return 0;
+    }
+    if (file->access != FileAccess::Read) {
+        Fail(ErrorNumber::PermissionDenied);
+        return 0;
+    }
+    if (count <= 0) return 0;
+    auto* out = static_cast<char*>(buffer);
+    const auto length = static_cast<size_t>(count * file->recordLength);
+    const off_t at = static_cast<off_t>((record - 1) * file->recordLength);
+    size_t got = 0;
+    while (got < length) {
+        const ssize_t n = pread(file->fd, out + got, length - got, at + static_cast<off_t>(got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(ErrorFromErrno(errno));
+            break;
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    const std::int64_t whole = static_cast<std::int64_t>(got) / file->recordLength;
+    file->currentRecord = record + whole - 1;
+    file->endOfFile = got < length;
+    return whole;
+}
+
 std::int64_t FileLength(int number) {
     OpenFile* file = Find(number);
     if (!file) {

@@ -26,6 +26,9 @@ void OpenRecordFile(const std::string& name, int number, FileAccess access, int 
 void PutRecord(int number, std::int64_t record, const void* bytes);
 // Past the end the rest of the buffer is zero-filled, with no error.
 void GetRecord(int number, std::int64_t record, void* buffer);
+// Reads up to `count` records from `record` on in one go; returns how many
+// whole records were read. A read failure leaves its error pending.
+std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, void* buffer);
 std::int64_t FileLength(int number);
 void CloseFile(int number);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "coupon_model.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "generation.h"
 #include "surface.h"
 
