@@ -25,6 +25,7 @@ struct CouponApp {
     Handle savedFocus = 0;
     std::string programFolder;  // ends with "/"
     CouponTables tables;
+    bool commandRunning = false;  // see command_scope.h
 };
 
 inline SurfaceRef PictureControlSurface(const CouponApp& app) {

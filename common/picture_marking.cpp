@@ -28,6 +28,9 @@ std::optional<CellIndex> MarkCellAt(CouponApp& app, int x, int y) {
 
 std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, std::uint32_t first,
                          std::uint32_t second) {
-    if (message == Message::LeftButtonDown) MarkCellAt(app, PressX(second), PressY(second));
+    // A click while a command redraws or asks would toggle a cell the
+    // command is about to draw or store differently.
+    if (message == Message::LeftButtonDown && !app.commandRunning)
+        MarkCellAt(app, PressX(second), PressY(second));
     return CallPreviousHandler(app.originalPictureProc, window, message, first, second);
 }

@@ -1,6 +1,7 @@
 #include "keeper_window.h"
 
 #include "bet_check.h"
+#include "command_scope.h"
 #include "coupon_colors.h"
 #include "keeper_commands.h"
 #include "main_window_shell.h"
@@ -52,10 +53,18 @@ void StartKeeper(CouponApp& app, const CouponSettings& settings) {
 MessageHandler KeeperHandler(CouponApp& app) {
     return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
         switch (message) {
-            case Message::InitDialog: Initialise(app); break;
+            case Message::InitDialog: {
+                const CommandScope scope(app);
+                Initialise(app);
+                break;
+            }
             case Message::NcActivate: HandleActivation(app, first); break;
             case Message::Destroy: HandleDestruction(app); break;
-            case Message::Command: Command(app, CommandId(first)); break;
+            case Message::Command: {
+                const CommandScope scope(app);
+                if (scope.entered()) Command(app, CommandId(first));
+                break;
+            }
             default: break;
         }
         return 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "command_scope.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
@@ -58,8 +59,8 @@ void SavePicture(ReducerApp& app) {
         return;
     }
     const std::string path = app.coupon.programFolder + name;
+    // The old picture is replaced in one step by the save, never deleted first.
     IgnoringFailure([&] { WriteAttributes(path, Attribute::Archive); });
-    IgnoringFailure([&] { DeleteFiles(path); });
     SelectSurface(PictureControlSurface(app.coupon), false);
     if (SaveSurfaceBitmap(path))
         ShowMessage(PictureSaved, MessageButtons::Ok, PictureTitle);
@@ -69,7 +70,7 @@ void SavePicture(ReducerApp& app) {
 
 std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t message,
                                 std::uint32_t first, std::uint32_t second) {
-    if (message == Message::LeftButtonDown) {
+    if (message == Message::LeftButtonDown && !app.coupon.commandRunning) {
         if (const auto cell = HitTestCell(PressX(second), PressY(second), InputColumns)) {
             SelectSurface(PictureControlSurface(app.coupon), false);
             const CouponCell& record = app.coupon.tables.cellTable.at(*cell);
@@ -107,10 +108,16 @@ void StartReducer(ReducerApp& app) {
 MessageHandler ReducerHandler(ReducerApp& app) {
     return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
         switch (message) {
-            case Message::InitDialog: Initialise(app); break;
+            case Message::InitDialog: {
+                const CommandScope scope(app.coupon);
+                Initialise(app);
+                break;
+            }
             case Message::NcActivate: HandleActivation(app.coupon, first); break;
             case Message::Destroy: HandleDestruction(app.coupon); break;
-            case Message::Command:
+            case Message::Command: {
+                const CommandScope scope(app.coupon);
+                if (!scope.entered()) break;
                 switch (CommandId(first)) {
                     case GenerateId: GenerateReduced(app); break;
                     case ClearInputId: ClearInput(app); break;
@@ -118,6 +125,7 @@ MessageHandler ReducerHandler(ReducerApp& app) {
                     default: break;
                 }
                 break;
+            }
             default: break;
         }
         return 0;

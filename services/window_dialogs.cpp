@@ -21,18 +21,22 @@ namespace {
 
 constexpr const char* CommandIdProperty = "commandId";
 
-// A message box that only a button ends: no Escape, no close button.
-class ButtonOnlyBox : public QMessageBox {
+// A Yes/No box ends only through its buttons; an OK box also closes with
+// Escape and the title-bar button, which count as OK.
+class MessageBoxWindow : public QMessageBox {
 public:
     bool answered = false;
+    bool yesNo = false;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
-        if (event->key() == Qt::Key_Escape) return;
+        if (yesNo && event->key() == Qt::Key_Escape) return;
         QMessageBox::keyPressEvent(event);
     }
     void closeEvent(QCloseEvent* event) override {
-        if (!answered) event->ignore();
+        if (yesNo && !answered) return event->ignore();
+        answered = true;
+        QMessageBox::closeEvent(event);
     }
 };
 
@@ -134,6 +138,7 @@ void BeginModal(Handle window, MessageHandler handler, int* result) {
                       (static_cast<std::uint32_t>(top->height()) << 16);
     top->send(Message::Size, 0, size);
     top->show();
+    CentreWindow(top);
     top->raise();
     top->activateWindow();
 }
@@ -168,7 +173,8 @@ int ShowMessage(std::string_view text, int buttons, std::string_view title) {
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     // No owner: the main window stays usable while the box is open.
-    ButtonOnlyBox box;
+    MessageBoxWindow box;
+    box.yesNo = buttons == MessageButtons::YesNo;
     box.setIcon(QMessageBox::NoIcon);
     box.setWindowTitle(QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     box.setText(body);
@@ -179,12 +185,15 @@ int ShowMessage(std::string_view text, int buttons, std::string_view title) {
         box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
     } else {
         box.setStandardButtons(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
     }
     QEventLoop loop;
     QObject::connect(&box, &QMessageBox::buttonClicked, [&](QAbstractButton*) {
         box.answered = true;
         loop.quit();
     });
+    // Closed without a button: only an OK box gets this far.
+    QObject::connect(&box, &QDialog::finished, &loop, &QEventLoop::quit);
     box.show();
     loop.exec();
     if (buttons != MessageButtons::YesNo) return MessageResult::Ok;

@@ -28,3 +28,4 @@ RegistryEntry* FindHandle(Handle handle);
 MainWindowWidget* WindowWidget(Handle window);
 void SendCommand(Handle window, int id, Handle control);
 void EndWindow(MainWindowWidget* top);
+void CentreWindow(QWidget* top);

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include <memory>
 
 #include "bet_file.h"
+#include "bet_messages.h"
 #include "generation.h"
 #include "keeper_settings.h"
 #include "keeper_window.h"
@@ -145,7 +147,7 @@ private slots:
         }
     }
 
-    void aClickDuringTheGenerationCannotRedirectIt() {
+    void aClickDuringTheGenerationTogglesNothing() {
         Reducer reducer;
         QWidget* picture = reducer->control(100);
         const QPointF at = picture->contentsRect().topLeft() + QPoint(20, 25);
@@ -155,8 +157,8 @@ private slots:
                                                              Qt::LeftButton, Qt::LeftButton,
                                                              Qt::NoModifier));
         QVERIFY(reducer->choose(GenerateId));
-        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 1);
-        QCOMPARE(reducer.cellInside(0, 0, 0), SkyBlueRgb);
+        QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
+        QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
         // Nothing of the generated columns reached the shown picture...
         QCOMPARE(reducer->pictureAt(15 + 49 * 2 + 1, 25 + 13), WhiteRgb);
         QCOMPARE(reducer.cellInside(1, 0, 0), WhiteRgb);
@@ -168,6 +170,36 @@ private slots:
                                    std::size_t(15 + 49 * c + 1) * 3;
             QCOMPARE(bytes[at], (unsigned char)0xFA);
         }
+    }
+
+    void aFolderThatCannotBeWrittenGivesAtMostTwoBoxes() {
+        Reducer reducer;
+        reducer->clickPicture(20, 25);
+        chmod(folder_.c_str(), 0555);  // refused by the services even for root
+        QVERIFY(reducer->choose(GenerateId));
+        chmod(folder_.c_str(), 0755);
+        QCOMPARE(reducer->boxes.size(), 2);
+        QCOMPARE(reducer->boxes[0].text, QStringLiteral("Err:  70 Permission denied"));
+        QCOMPARE(reducer->boxes[0].title, QStringLiteral("Velmar Soft"));
+        QCOMPARE(reducer->boxes[1].text, QStringLiteral("No se ha podido grabar el fichero ..."));
+        QVERIFY(!std::filesystem::exists(bet_));
+        QVERIFY(!std::filesystem::exists(folder_ + ReducedPictureName));
+    }
+
+    void aFailedPictureSaveKeepsTheOldPicture() {
+        Reducer reducer;
+        QVERIFY(reducer->choose(GenerateId));
+        const auto old = FileBytes(folder_ + ReducedPictureName);
+        const auto oldBet = FileBytes(bet_);
+        reducer->clickPicture(50, 100);  // match 6, first sign "2"
+        {
+            LockingProcess other(folder_ + ReducedPictureName);
+            QVERIFY(reducer->choose(GenerateId));
+        }
+        QCOMPARE(reducer->boxes.size(), 1);
+        QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido grabar el fichero ..."));
+        QCOMPARE(FileBytes(folder_ + ReducedPictureName), old);
+        QVERIFY(FileBytes(bet_) != oldBet);  // the bet was stored all the same
     }
 
     void clearingAfterAGenerationKeepsTheFiles() {
