@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QThread>
+#include <QToolTip>
+#include <QHelpEvent>
 
 #include <algorithm>
 #include <chrono>
@@ -28,6 +30,10 @@
 namespace {
 
 constexpr QRgb FaceColour = 0xFFF0F0F0;
+// The window's and controls' default font; fontconfig picks the sans-serif
+// face it stands for. The coupon draws with its own fonts.
+constexpr const char* ControlFontFace = "MS Sans Serif";
+constexpr int ControlFontPoints = 8;
 constexpr std::uint32_t LeftButtonFlag = 1;
 
 QString FromText(std::string_view text) {
@@ -131,6 +137,24 @@ PictureControlWidget::PictureControlWidget(Handle w, Handle h, int controlId, QW
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+bool PictureControlWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QPoint at = help->pos() - contentsRect().topLeft();
+    for (const PictureHint& hint : hints) {
+        if (at.x() >= hint.left && at.x() < hint.right && at.y() >= hint.top &&
+            at.y() < hint.bottom) {
+            QToolTip::showText(help->globalPos(), FromText(hint.text), this,
+                               QRect(contentsRect().topLeft() + QPoint(hint.left, hint.top),
+                                     QSize(hint.right - hint.left, hint.bottom - hint.top)));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
+}
+
 void PictureControlWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QColor(100, 100, 100));
@@ -165,13 +189,24 @@ Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int h
     auto* top = new MainWindowWidget(handle, width, height);
     RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
     top->setWindowTitle(FromText(title));
-    // Centred in the work area whatever position was asked for.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        top->move(std::max(0, (area.left() + area.right() + 1 - width) / 2),
-                  std::max(0, (area.top() + area.bottom() + 1 - height) / 2));
-    }
+    QFont font(QString::fromLatin1(ControlFontFace), ControlFontPoints);
+    font.setStyleHint(QFont::SansSerif);
+    top->setFont(font);
+    top->setAttribute(Qt::WA_WindowPropagation);  // the menu's pop-ups too
+    CentreWindow(top);
     return handle;
+}
+
+// Centred in the work area by its outer size, whatever position was asked
+// for. The frame is known only once the window is shown, so this runs again
+// then.
+void CentreWindow(QWidget* top) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize outer = top->frameGeometry().size();
+    top->move(std::max(0, (area.left() + area.right() + 1 - outer.width()) / 2),
+              std::max(0, (area.top() + area.bottom() + 1 - outer.height()) / 2));
 }
 
 void SetWindowIcon(Handle window, std::string_view resource) {
@@ -243,6 +278,19 @@ MessageHandler SetControlHandler(Handle control, MessageHandler handler) {
     if (auto* picture = qobject_cast<PictureControlWidget*>(entry->widget.data()))
         picture->handler = std::move(handler);
     return previous;
+}
+
+void SetPictureHints(Handle control, std::vector<PictureHint> hints) {
+    RegistryEntry* entry = FindHandle(control);
+    auto* picture = entry ? qobject_cast<PictureControlWidget*>(entry->widget.data()) : nullptr;
+    if (!picture) return;
+    picture->hints = std::move(hints);
+    if (picture->hints.empty()) QToolTip::hideText();
+}
+
+void SetPictureDescription(Handle control, std::string_view text) {
+    RegistryEntry* entry = FindHandle(control);
+    if (entry && entry->widget) entry->widget->setAccessibleDescription(FromText(text));
 }
 
 std::int32_t CallPreviousHandler(const MessageHandler& previous, Handle control,

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "handles.h"
 
@@ -79,6 +80,19 @@ void RunModalLoop(Handle window);
 
 int ProcessPendingMessage(int pauseMilliseconds);
 int ShowMessage(std::string_view text, int buttons, std::string_view title);
+
+// What the picture control says about its picture: a tooltip for the
+// region the pointer rests on, and its accessible description. Nothing is
+// drawn. An empty list or text removes them.
+struct PictureHint {
+    int left = 0;  // picture coordinates; right and bottom exclusive
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    std::string text;
+};
+void SetPictureHints(Handle control, std::vector<PictureHint> hints);
+void SetPictureDescription(Handle control, std::string_view text);
 
 // Keyboard focus, as window handles (0 for none or a window not ours).
 Handle FocusedControl();

@@ -42,8 +42,10 @@ public:
     Handle handle;
     int id;
     MessageHandler handler;
+    std::vector<PictureHint> hints;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
