@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scrutiny.h"
+
+// The stored bet as text, one line per column with marks:
+//   "03 1 X2 - 1X2 1 1 1 X 2 2 1 X 1 2"
+// the column number 01..16, then each match's signs in the order 1, X, 2, or
+// "-" for none. "quiniela show" writes it and "quiniela import" reads it.
+
+inline constexpr int CouponColumns = 16;
+
+// "03" for the 0-based column 2.
+std::string ColumnNumberText(int column);
+std::string BetColumnLine(const BetColumn& column);
+// Every line ends with "\n".
+std::string BetText(const std::vector<BetColumn>& columns);
+
+// Blank lines and lines starting with "#" are ignored; each column may appear
+// once. On failure `error` reads "line N: ..." and nothing is returned.
+std::optional<std::vector<BetColumn>> ParseBetText(std::string_view text, std::string& error);
+
+// The marks of `columns` as the keepers hold them, in a table of 16 columns.
+CouponTable<std::int32_t> MarkTableOf(const std::vector<BetColumn>& columns);

@@ -1,0 +1,183 @@
+#include "commands.h"
+
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <vector>
+
+#include "bet_file.h"
+#include "bet_text.h"
+#include "error_codes.h"
+#include "guarantee.h"
+#include "pending_error.h"
+#include "program_folder.h"
+#include "record_file.h"
+
+namespace {
+
+// Keys in the order written: prize categories read best from 14 down.
+using Json = nlohmann::ordered_json;
+
+// The bet's columns with marks, or nothing after telling why on stderr.
+// Unlike the keepers, a missing bet is not created: reading leaves no trace.
+std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile) {
+    ClearPendingError();
+    const int attributes = ReadAttributes(betFile);
+    const int attributeError = TakePendingError();
+    if (attributeError == ErrorNumber::FileNotFound ||
+        attributeError == ErrorNumber::PathNotFound) {
+        std::cerr << "No puedo leer fichero ... Fichero NO existe ... (" << betFile << ")\n";
+        return std::nullopt;
+    }
+    if (attributeError != 0) {
+        std::cerr << AppendFailureText(attributeError) << "\n";
+        return std::nullopt;
+    }
+    if (attributes & Attribute::Folder) {
+        std::cerr << "No puedo leer fichero ... " << betFile << " es una carpeta\n";
+        return std::nullopt;
+    }
+    // LoadBet passes over a failed open in silence, so try the open first.
+    const int number = FreeFileNumber();
+    OpenRecordFile(betFile, number, FileAccess::Read, BetRecordSize);
+    const int error = TakePendingError();
+    CloseFile(number);
+    ClearPendingError();
+    if (error != 0) {
+        std::cerr << AppendFailureText(error) << "\n";
+        return std::nullopt;
+    }
+    CouponTables tables;
+    ResetCouponTables(tables, CouponColumns);
+    LoadBet(tables, betFile);
+    return BetColumns(tables.markTable, CouponColumns);
+}
+
+Json MarksJson(const MatchSigns& marks) {
+    Json list = Json::array();
+    for (const SignSet signs : marks) list.push_back(SignsText(signs));
+    return list;
+}
+
+Json PrizesJson(const PrizeCounts& prizes) {
+    Json object = Json::object();
+    for (int k = 0; k < PrizeCategories; ++k)
+        object[std::to_string(FirstCategoryHits - k)] = prizes[k];
+    return object;
+}
+
+void PrintJson(const Json& json) { std::cout << json.dump() << "\n"; }
+
+std::optional<std::string> ReadAll(const std::string& textFile) {
+    if (textFile.empty()) return std::string(std::istreambuf_iterator<char>(std::cin), {});
+    std::ifstream in(textFile, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+int ShowBet(const std::string& betFile, bool json) {
+    const auto columns = ReadBet(betFile);
+    if (!columns) return ExitFileFailure;
+    if (!json) {
+        std::cout << BetText(*columns);
+        return ExitDone;
+    }
+    Json list = Json::array();
+    for (const BetColumn& column : *columns)
+        list.push_back({{"column", column.column + 1}, {"marks", MarksJson(column.marks)}});
+    PrintJson({{"columns", list}});
+    return ExitDone;
+}
+
+int CheckBet(const std::string& betFile, const std::string& resultText, bool json) {
+    std::string error;
+    const auto result = ParseMatchSigns(resultText, true, error);
+    if (!result) {
+        std::cerr << "result: " << error << "\n";
+        return ExitBadInput;
+    }
+    const auto columns = ReadBet(betFile);
+    if (!columns) return ExitFileFailure;
+    const Scrutiny scrutiny = Scrutinize(*columns, *result);
+    if (!json) {
+        for (const ColumnScrutiny& column : scrutiny.columns)
+            std::cout << ColumnLine(column) << "\n";
+        std::cout << TotalLine(scrutiny) << "\n";
+        return ExitDone;
+    }
+    Json resultJson = Json::array();
+    for (const SignSet signs : scrutiny.result)
+        resultJson.push_back(signs == 0 ? "" : SignsText(signs));
+    Json list = Json::array();
+    for (const ColumnScrutiny& column : scrutiny.columns)
+        list.push_back({{"column", column.bet.column + 1},
+                        {"marks", MarksJson(column.bet.marks)},
+                        {"bets", column.bets},
+                        {"hits", column.hits},
+                        {"pending", column.pending},
+                        {"prizes", PrizesJson(column.prizes)}});
+    PrintJson({{"result", resultJson},
+               {"columns", list},
+               {"totals", {{"bets", scrutiny.bets}, {"prizes", PrizesJson(scrutiny.prizes)}}}});
+    return ExitDone;
+}
+
+int ImportBet(const std::string& betFile, const std::string& textFile, bool force) {
+    const auto text = ReadAll(textFile);
+    if (!text) {
+        std::cerr << "cannot read " << textFile << "\n";
+        return ExitFileFailure;
+    }
+    std::string error;
+    const auto columns = ParseBetText(*text, error);
+    if (!columns) {
+        std::cerr << error << "\n";
+        return ExitBadInput;
+    }
+    if (!force && FileExists(betFile)) {
+        std::cerr << "the bet file exists; use --force to replace it (" << betFile << ")\n";
+        return ExitFileFailure;
+    }
+    // The keeper's record order, so that show | import gives the same bytes.
+    const ReplaceOutcome outcome =
+        ReplaceBet(betFile, MarkedRecords(MarkTableOf(*columns), CouponColumns));
+    if (outcome.held) {
+        std::cerr << "No se ha podido borrar el fichero ... (" << betFile << ")\n";
+        return ExitFileFailure;
+    }
+    if (outcome.error != 0) {
+        std::cerr << AppendFailureText(outcome.error) << "\n";
+        return ExitFileFailure;
+    }
+    return ExitDone;
+}
+
+int GuaranteeOfBet(const std::string& betFile, const std::optional<std::string>& forecastText,
+                   bool json) {
+    std::optional<MatchSigns> forecast;
+    if (forecastText) {
+        std::string error;
+        forecast = ParseMatchSigns(*forecastText, false, error);
+        if (!forecast) {
+            std::cerr << "forecast: " << error << "\n";
+            return ExitBadInput;
+        }
+    }
+    const auto columns = ReadBet(betFile);
+    if (!columns) return ExitFileFailure;
+    const GuaranteeProfile profile =
+        Guarantee(*columns, forecast ? *forecast : DefaultForecast(*columns));
+    if (!json) {
+        std::cout << GuaranteeText(profile) << "\n";
+        return ExitDone;
+    }
+    Json best = Json::object();
+    for (int k = RowCount; k >= 0; --k) best[std::to_string(k)] = profile.best[k];
+    PrintJson({{"outcomes", profile.outcomes}, {"guarantee", profile.guarantee}, {"best", best}});
+    return ExitDone;
+}

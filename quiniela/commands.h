@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The commands of "quiniela". Each returns the exit code: 0 done, 1 the bet
+// file could not be read or written, 2 bad input (nothing written).
+
+inline constexpr int ExitDone = 0;
+inline constexpr int ExitFileFailure = 1;
+inline constexpr int ExitBadInput = 2;
+
+int ShowBet(const std::string& betFile, bool json);
+int CheckBet(const std::string& betFile, const std::string& result, bool json);
+// `textFile` empty reads standard input.
+int ImportBet(const std::string& betFile, const std::string& textFile, bool force);
+// Without a forecast, the signs the bet's columns use on each match.
+int GuaranteeOfBet(const std::string& betFile, const std::optional<std::string>& forecast,
+                   bool json);

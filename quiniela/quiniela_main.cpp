@@ -1,0 +1,84 @@
+// quiniela: the stored bet of the keepers from the command line. No toolkit.
+
+#include <CLI/CLI.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "bet_file.h"
+#include "commands.h"
+#include "program_folder.h"
+
+namespace {
+
+// Matches may come as one word or as 14 unquoted shell words.
+std::string Joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"The 1X2 bet of keeper16, keeper8 and reducer from the command line."};
+    app.require_subcommand(1);
+
+    // The keepers' own bet, next to the executable, unless --bet names another.
+    std::string betFile = BetFilePath(ProgramFolder());
+    bool json = false;
+    bool force = false;
+    std::vector<std::string> words;
+    std::string textFile;
+
+    const auto addBet = [&](CLI::App* command) {
+        command->add_option("--bet", betFile, "bet file")->capture_default_str();
+    };
+    const auto addJson = [&](CLI::App* command) {
+        command->add_flag("--json", json, "print JSON");
+    };
+
+    CLI::App* show = app.add_subcommand(
+        "show", "Print the stored bet: one line \"NN T1 ... T14\" per column with marks.");
+    addBet(show);
+    addJson(show);
+
+    CLI::App* check = app.add_subcommand(
+        "check", "Check the stored bet against the week's result.");
+    check->add_option("RESULT", words,
+                      "14 matches of 1, X, 2 or - (not played yet): \"1X21X2111X2X1-\" "
+                      "or 14 tokens separated by blanks or commas")
+        ->required();
+    addBet(check);
+    addJson(check);
+
+    CLI::App* import = app.add_subcommand(
+        "import", "Replace the stored bet with lines in the format of \"show\". "
+                  "Input without marks deletes the stored bet.");
+    import->add_option("TEXTFILE", textFile, "text to read (default: standard input)")
+        ->check(CLI::ExistingFile);
+    import->add_flag("--force", force, "replace an existing bet");
+    addBet(import);
+
+    CLI::App* guarantee = app.add_subcommand(
+        "guarantee", "Print the hits the stored bet is sure of over a forecast.");
+    guarantee->add_option("FORECAST", words,
+                          "14 sign sets (1, 1X, X2, 1X2, ...) separated by blanks or commas, "
+                          "or 14 signs together (default: the signs the bet uses)");
+    addBet(guarantee);
+    addJson(guarantee);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help is success; every argument error is bad input.
+        return app.exit(error) == 0 ? ExitDone : ExitBadInput;
+    }
+
+    if (*show) return ShowBet(betFile, json);
+    if (*check) return CheckBet(betFile, Joined(words), json);
+    if (*import) return ImportBet(betFile, textFile, force);
+    std::optional<std::string> forecast;
+    if (!words.empty()) forecast = Joined(words);
+    return GuaranteeOfBet(betFile, forecast, json);
+}
