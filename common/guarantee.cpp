@@ -1,0 +1,205 @@
+#include "guarantee.h"
+
+#include <algorithm>
+#include <bit>
+#include <system_error>
+#include <thread>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+// Every outcome is the sum of an outcome of the first matches and one of the
+// last: the hits of all columns for each half-outcome are worked out once,
+// sixteen columns to a 16-byte vector, and each full outcome is then one
+// vector addition and a horizontal maximum.
+
+namespace {
+
+inline constexpr int Lanes = 16;
+inline constexpr int SplitRow = RowCount / 2;
+
+struct alignas(16) HitLanes {
+    std::uint8_t hits[Lanes];
+};
+
+using Histogram = std::array<std::uint64_t, RowCount + 1>;
+
+// The hits of every column for each outcome of the matches [from, to):
+// `chunks` vectors per outcome, unused lanes left at 0.
+struct HalfOutcomes {
+    std::size_t count = 0;
+    int chunks = 0;
+    std::vector<HitLanes> lanes;
+    const HitLanes* at(std::size_t outcome) const { return &lanes[outcome * static_cast<std::size_t>(chunks)]; }
+};
+
+HalfOutcomes EnumerateHalf(const std::vector<BetColumn>& columns, const MatchSigns& forecast, int from,
+                           int to) {
+    HalfOutcomes half;
+    half.chunks = static_cast<int>((columns.size() + Lanes - 1) / Lanes);
+    std::vector<std::vector<SignSet>> choices;
+    half.count = 1;
+    for (int r = from; r < to; ++r) {
+        std::vector<SignSet> signs;
+        for (SignSet s = 1; s <= 4; s <<= 1)
+            if (forecast[r] & s) signs.push_back(s);
+        half.count *= signs.size();
+        choices.push_back(std::move(signs));
+    }
+    half.lanes.resize(half.count * static_cast<std::size_t>(half.chunks));
+
+    // An odometer over the matches' forecast signs, the last match fastest.
+    std::vector<std::size_t> digit(choices.size(), 0);
+    for (std::size_t outcome = 0; outcome < half.count; ++outcome) {
+        HitLanes* lanes = &half.lanes[outcome * static_cast<std::size_t>(half.chunks)];
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            std::uint8_t hits = 0;
+            for (std::size_t m = 0; m < choices.size(); ++m)
+                hits += (columns[c].marks[from + static_cast<int>(m)] & choices[m][digit[m]]) != 0;
+            lanes[c / Lanes].hits[c % Lanes] = hits;
+        }
+        for (std::size_t m = choices.size(); m-- > 0;) {
+            if (++digit[m] < choices[m].size()) break;
+            digit[m] = 0;
+        }
+    }
+    return half;
+}
+
+#if defined(__SSE2__)
+__m128i Load(const HitLanes& lanes) { return _mm_load_si128(reinterpret_cast<const __m128i*>(lanes.hits)); }
+
+// Every column's hits in the outcome made of the two halves, folded over the
+// chunks so that lane l holds the best of columns l, l + 16, ...
+__m128i Sum(const HitLanes* a, const HitLanes* b, int chunks) {
+    __m128i best = _mm_add_epi8(Load(a[0]), Load(b[0]));
+    for (int c = 1; c < chunks; ++c) best = _mm_max_epu8(best, _mm_add_epi8(Load(a[c]), Load(b[c])));
+    return best;
+}
+
+int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
+    __m128i v = Sum(a, b, chunks);
+    v = _mm_max_epu8(v, _mm_srli_si128(v, 8));
+    v = _mm_max_epu8(v, _mm_srli_si128(v, 4));
+    v = _mm_max_epu8(v, _mm_srli_si128(v, 2));
+    v = _mm_max_epu8(v, _mm_srli_si128(v, 1));
+    return _mm_cvtsi128_si32(v) & 0xff;
+}
+
+// The bests of four consecutive inner outcomes, one to a byte. Interleaving
+// the four sums before folding shares the horizontal work among them.
+std::uint32_t BestOfFour(const HitLanes* a, const HitLanes* b, int chunks) {
+    const __m128i v0 = Sum(a, b, chunks);
+    const __m128i v1 = Sum(a, b + chunks, chunks);
+    const __m128i v2 = Sum(a, b + 2 * chunks, chunks);
+    const __m128i v3 = Sum(a, b + 3 * chunks, chunks);
+    const __m128i p01 = _mm_max_epu8(_mm_unpacklo_epi8(v0, v1), _mm_unpackhi_epi8(v0, v1));
+    const __m128i p23 = _mm_max_epu8(_mm_unpacklo_epi8(v2, v3), _mm_unpackhi_epi8(v2, v3));
+    __m128i q = _mm_max_epu8(_mm_unpacklo_epi16(p01, p23), _mm_unpackhi_epi16(p01, p23));
+    q = _mm_max_epu8(q, _mm_srli_si128(q, 8));
+    q = _mm_max_epu8(q, _mm_srli_si128(q, 4));
+    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(q));
+}
+#else
+int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
+    int best = 0;
+    for (int c = 0; c < chunks; ++c)
+        for (int l = 0; l < Lanes; ++l) best = std::max(best, a[c].hits[l] + b[c].hits[l]);
+    return best;
+}
+
+std::uint32_t BestOfFour(const HitLanes* a, const HitLanes* b, int chunks) {
+    std::uint32_t four = 0;
+    for (int n = 0; n < 4; ++n) four |= static_cast<std::uint32_t>(BestOf(a, b + n * chunks, chunks)) << (8 * n);
+    return four;
+}
+#endif
+
+// Outcomes [begin, end) of the outer half against every outcome of the inner.
+Histogram CountBest(const HalfOutcomes& outer, const HalfOutcomes& inner, std::size_t begin, std::size_t end) {
+    // A tally per byte, so that neighbouring outcomes with the same best do
+    // not wait on each other's increment.
+    std::array<Histogram, 4> tally{};
+    const int chunks = outer.chunks;
+    for (std::size_t i = begin; i < end; ++i) {
+        const HitLanes* a = outer.at(i);
+        std::size_t j = 0;
+        for (; j + 4 <= inner.count; j += 4) {
+            const std::uint32_t four = BestOfFour(a, inner.at(j), chunks);
+            ++tally[0][four & 0xff];
+            ++tally[1][(four >> 8) & 0xff];
+            ++tally[2][(four >> 16) & 0xff];
+            ++tally[3][four >> 24];
+        }
+        for (; j < inner.count; ++j) ++tally[0][BestOf(a, inner.at(j), chunks)];
+    }
+    for (int k = 0; k <= RowCount; ++k) tally[0][k] += tally[1][k] + tally[2][k] + tally[3][k];
+    return tally[0];
+}
+
+// Below this many outcomes a second thread costs more than it saves.
+inline constexpr std::uint64_t ThreadedOutcomes = 1 << 16;
+
+}  // namespace
+
+MatchSigns DefaultForecast(const std::vector<BetColumn>& columns) {
+    MatchSigns forecast{};
+    for (const BetColumn& column : columns)
+        for (int r = 0; r < RowCount; ++r) forecast[r] |= column.marks[r] & AllSigns;
+    for (SignSet& signs : forecast)
+        if (signs == 0) signs = AllSigns;
+    return forecast;
+}
+
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast) {
+    GuaranteeProfile profile;
+    if (columns.empty()) {
+        profile.outcomes = 1;
+        for (const SignSet signs : forecast)
+            profile.outcomes *= static_cast<std::uint64_t>(std::popcount(static_cast<unsigned>(signs & AllSigns)));
+        profile.best[0] = profile.outcomes;
+        return profile;
+    }
+    HalfOutcomes first = EnumerateHalf(columns, forecast, 0, SplitRow);
+    HalfOutcomes second = EnumerateHalf(columns, forecast, SplitRow, RowCount);
+    profile.outcomes = first.count * second.count;
+    if (profile.outcomes == 0) return profile;
+
+    // The larger half outside, so that the outer loop has work to share.
+    const HalfOutcomes& outer = first.count >= second.count ? first : second;
+    const HalfOutcomes& inner = first.count >= second.count ? second : first;
+    std::size_t split = outer.count;
+    Histogram helped{};
+    std::thread helper;
+    if (profile.outcomes >= ThreadedOutcomes && std::thread::hardware_concurrency() > 1) {
+        split = outer.count / 2;
+        try {
+            helper = std::thread([&] { helped = CountBest(outer, inner, split, outer.count); });
+        } catch (const std::system_error&) {
+            split = outer.count;  // no thread to be had: do it all here
+        }
+    }
+    profile.best = CountBest(outer, inner, 0, split);
+    if (helper.joinable()) {
+        helper.join();
+        for (int k = 0; k <= RowCount; ++k) profile.best[k] += helped[k];
+    }
+    while (profile.best[profile.guarantee] == 0) ++profile.guarantee;
+    return profile;
+}
+
+std::string GuaranteeText(const GuaranteeProfile& profile) {
+    const auto hits = [](int k) { return std::to_string(k) + (k == 1 ? " acierto" : " aciertos"); };
+    std::string text = "Garantía: " + hits(profile.guarantee) + "\n" + std::to_string(profile.outcomes) +
+                       (profile.outcomes == 1 ? " resultado posible" : " resultados posibles");
+    if (profile.outcomes == 0) return text;
+    for (int k = RowCount; k >= profile.guarantee; --k) {
+        // Hundredths of a percent, rounded, in whole numbers: no locale.
+        const std::uint64_t hundredths = (profile.best[k] * 20000 + profile.outcomes) / (2 * profile.outcomes);
+        const std::uint64_t cents = hundredths % 100;
+        const std::string shown = std::to_string(hundredths / 100) + (cents < 10 ? ",0" : ",") + std::to_string(cents);
+        text += "\n" + hits(k) + ": " + std::to_string(profile.best[k]) + " (" + shown + " %)";
+    }
+    return text;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scrutiny.h"
+
+// What a bet is sure to hit before the matches are played: over every
+// outcome inside a forecast (one forecast sign per match), the best hits of
+// the bet's columns. Exact, never sampled.
+
+struct GuaranteeProfile {
+    std::uint64_t outcomes = 0;
+    std::array<std::uint64_t, RowCount + 1> best{};  // [k]: outcomes whose best column hits k
+    int guarantee = 0;                                // the lowest best over all outcomes
+};
+
+// Per match, the signs the bet's columns use on it; any sign where no
+// column marks the match.
+MatchSigns DefaultForecast(const std::vector<BetColumn>& columns);
+
+// `forecast` must hold at least one sign per match. At most 16 columns.
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast);
+
+// "Garantía: 10 aciertos", the number of outcomes and one line per k from 14
+// down to the guarantee with its count and share; UTF-8, lines joined by "\n".
+std::string GuaranteeText(const GuaranteeProfile& profile);
