@@ -26,6 +26,7 @@ struct CouponApp {
     std::string programFolder;  // ends with "/"
     CouponTables tables;
     bool commandRunning = false;  // see command_scope.h
+    bool notesShown = false;      // see picture_notes.h
 };
 
 inline SurfaceRef PictureControlSurface(const CouponApp& app) {

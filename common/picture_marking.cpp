@@ -2,6 +2,7 @@
 
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
+#include "picture_notes.h"
 
 std::int32_t ToggleMark(CouponTables& tables, CellIndex cell) {
     const std::int32_t mark = tables.markTable.at(cell) == 0 ? 1 : 0;
@@ -23,6 +24,7 @@ std::optional<CellIndex> MarkCellAt(CouponApp& app, int x, int y) {
 
     SelectSurface(PictureControlSurface(app), false);
     CopySurface(app.pictureBitmap);
+    EndPictureNotes(app);  // the copy replaced the display they spoke of
     return cell;
 }
 

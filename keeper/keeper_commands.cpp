@@ -6,6 +6,7 @@
 #include "coupon_drawing.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
+#include "picture_notes.h"
 #include "program_folder.h"
 
 namespace {
@@ -50,6 +51,7 @@ void ShowBetCommand(CouponApp& app) {
         return;
     }
     LoadBet(app.tables, bet);
+    EndPictureNotes(app);  // the stored marks now cover the check's display
     SelectSurface(PictureControlSurface(app), false);
     for (int c = 0; c < app.settings.columnCount; ++c)
         for (int s = 0; s < SignCount; ++s)
@@ -59,6 +61,7 @@ void ShowBetCommand(CouponApp& app) {
 }
 
 void ClearCouponCommand(CouponApp& app) {
+    EndPictureNotes(app);
     SelectSurface(PictureControlSurface(app), false);
     ClearSurface(White);
     ResetCouponTables(app.tables, app.settings.columnCount);

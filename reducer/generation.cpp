@@ -4,8 +4,10 @@
 #include "bet_messages.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
+#include "guarantee.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
+#include "picture_notes.h"
 #include "program_folder.h"
 #include "record_file.h"
 
@@ -33,7 +35,19 @@ void GenerateReduced(ReducerApp& app) {
     IgnoringFailure([&] { WriteAttributes(picture, Attribute::Archive); });
     SelectSurface(bitmap, false);
     const bool saved = SaveSurfaceBitmap(picture);
+    ShowGuaranteeNotes(coupon, system);
     ReportBetReplacement(stored);
     if (!saved) ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);
     SelectSurface(bitmap, false);
+}
+
+void ShowGuaranteeNotes(CouponApp& coupon, const ReducedSystem& system) {
+    std::vector<BetColumn> columns(ReducedColumns);
+    for (int c = 0; c < ReducedColumns; ++c) {
+        columns[c].column = c;
+        for (int r = 0; r < RowCount; ++r)
+            columns[c].marks[r] = static_cast<SignSet>(1u << system[c][r]);
+    }
+    const std::string profile = GuaranteeText(Guarantee(columns, DefaultForecast(columns)));
+    ShowPictureNotes(coupon, {{0, 0, ReducerPictureControlWidth, PictureHeight, profile}}, profile);
 }

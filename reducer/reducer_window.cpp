@@ -11,6 +11,7 @@
 #include "main_window_shell.h"
 #include "picture_export.h"
 #include "picture_marking.h"
+#include "picture_notes.h"
 #include "program_folder.h"
 #include "record_file.h"
 
@@ -46,6 +47,7 @@ void Initialise(ReducerApp& app) {
 }
 
 void ClearInput(ReducerApp& app) {
+    EndPictureNotes(app.coupon);
     SelectSurface(PictureControlSurface(app.coupon), false);
     ClearSurface(White);
     DrawInputColumns(app);
@@ -78,6 +80,7 @@ std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t m
                 DrawMarkedCell(record);
             else
                 DrawUnmarkedCell(record);
+            EndPictureNotes(app.coupon);  // the input no longer gives that system
         }
     }
     return CallPreviousHandler(app.coupon.originalPictureProc, control, message, first, second);

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -574,6 +576,39 @@ private slots:
         QCOMPARE(ShowMessage("Sobrescribir ?", MessageButtons::YesNo, "Programador"),
                  MessageResult::No);
         QVERIFY(stillOpen);
+    }
+
+    void aCheckTellsEachColumnsHitsUntilTheNextClick() {
+        std::vector<BetRecord> stored;
+        for (int r = 0; r < 14; ++r) stored.push_back({2, 0, r});
+        stored.push_back({4, 1, 0});
+        for (int r = 0; r < 14; ++r) stored.push_back({4, 0, r});
+        WriteRecords(bet_, stored);
+        Keeper keeper(Keeper16Settings);
+        for (int r = 0; r < 12; ++r) keeper.clickCell(0, 0, r);
+        keeper.clickCell(0, 1, 12);  // match 14 is still to be played
+        QVERIFY(keeper->choose(CheckBetId));
+        QVERIFY(keeper->boxes.isEmpty());
+
+        const QString third = QString::fromUtf8("Columna 03: 12 aciertos (3ª categoría), 1 por jugar");
+        const QString fifth = QString::fromUtf8(
+            "Columna 05: 2 apuestas, hasta 12 aciertos (3ª: 1, 4ª: 1), 1 por jugar");
+        QWidget* picture = keeper->control(100);
+        QCOMPARE(picture->accessibleDescription(), third + QLatin1Char('\n') + fifth);
+        const auto tipAt = [&](int x, int y) {
+            const QPoint at = picture->contentsRect().topLeft() + QPoint(x, y);
+            QHelpEvent help(QEvent::ToolTip, at, picture->mapToGlobal(at));
+            QApplication::sendEvent(picture, &help);
+            // An ignored event shows no tip of its own.
+            return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tipAt(15 + 49 * 4 + 20, 100), fifth);
+        QCOMPARE(tipAt(15 + 49 * 2 + 3, 10), third);  // over the column's number
+        QCOMPARE(tipAt(15 + 49 * 3 + 20, 100), QString());  // a column without marks
+
+        keeper.clickCell(7, 0, 0);
+        QCOMPARE(picture->accessibleDescription(), QString());
+        QCOMPARE(tipAt(15 + 49 * 4 + 20, 100), QString());
     }
 
 private:

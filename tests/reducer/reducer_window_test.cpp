@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QWidget>
 
 #include <fcntl.h>
@@ -200,6 +202,32 @@ private slots:
         QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido grabar el fichero ..."));
         QCOMPARE(FileBytes(folder_ + ReducedPictureName), old);
         QVERIFY(FileBytes(bet_) != oldBet);  // the bet was stored all the same
+    }
+
+    void theGeneratedSystemsGuaranteeIsOfferedUntilTheInputChanges() {
+        Reducer reducer;
+        // Second signs on ten matches: the table makes 2, 8 and 10 triples.
+        for (int match : {2, 3, 4, 5, 6, 7, 8, 10, 12, 13})
+            reducer->clickPicture(15 + 49 + 15 + 7, 25 + 15 * (match - 1) + 7);
+        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->boxes.isEmpty());
+        QWidget* picture = reducer->control(100);
+        const QStringList lines = picture->accessibleDescription().split(QLatin1Char('\n'));
+        QVERIFY(lines.size() >= 3);
+        QCOMPARE(lines[0], QString::fromUtf8("Garantía: 10 aciertos"));
+        QVERIFY2(lines[1].startsWith(QStringLiteral("3456 ")), qPrintable(lines[1]));
+        QVERIFY2(lines[2].startsWith(QStringLiteral("14 aciertos: 8 ")), qPrintable(lines[2]));
+        const QPoint at = picture->contentsRect().topLeft() + QPoint(130, 250);
+        QHelpEvent help(QEvent::ToolTip, at, picture->mapToGlobal(at));
+        QApplication::sendEvent(picture, &help);
+        QCOMPARE(QToolTip::text(), picture->accessibleDescription());
+
+        reducer->clickPicture(20, 25);
+        QCOMPARE(picture->accessibleDescription(), QString());
+        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(!picture->accessibleDescription().isEmpty());
+        QVERIFY(reducer->choose(ClearInputId));
+        QCOMPARE(picture->accessibleDescription(), QString());
     }
 
     void clearingAfterAGenerationKeepsTheFiles() {
