@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "bet_check.h"
 #include "bet_file.h"
@@ -78,21 +82,37 @@ void GenerateReducedSystem(benchmark::State& state) {
 }
 BENCHMARK(GenerateReducedSystem)->Unit(benchmark::kMillisecond);
 
-void LoadBetOfOneMebibyte(benchmark::State& state) {
+std::string OneMebibyteBet() {
     const std::string folder = TempFolder();
-    {
-        std::ofstream out(BetFilePath(folder), std::ios::binary);
-        for (int k = 0; k < (1 << 20) / BetRecordSize; ++k) {
-            const auto bytes = EncodeBetRecord({k % 17, k % 4, k % 15});
-            out.write(reinterpret_cast<const char*>(bytes.data()), BetRecordSize);
-        }
+    std::ofstream out(BetFilePath(folder), std::ios::binary);
+    for (int k = 0; k < (1 << 20) / BetRecordSize; ++k) {
+        const auto bytes = EncodeBetRecord({k % 17, k % 4, k % 15});
+        out.write(reinterpret_cast<const char*>(bytes.data()), BetRecordSize);
     }
+    return folder;
+}
+
+void LoadBetOfOneMebibyte(benchmark::State& state) {
+    const std::string folder = OneMebibyteBet();
     CouponTables tables;
     ResetCouponTables(tables, 16);
     for (auto _ : state) LoadBet(tables, BetFilePath(folder));
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(LoadBetOfOneMebibyte)->Unit(benchmark::kMillisecond);
+
+// The floor LoadBet is measured against: one open, one read, one close.
+void PlainReadOfOneMebibyte(benchmark::State& state) {
+    const std::string folder = OneMebibyteBet();
+    std::vector<char> buffer(1 << 20);
+    for (auto _ : state) {
+        const int fd = open(BetFilePath(folder).c_str(), O_RDONLY);
+        benchmark::DoNotOptimize(read(fd, buffer.data(), buffer.size()));
+        close(fd);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(PlainReadOfOneMebibyte)->Unit(benchmark::kMillisecond);
 
 void SaveBitmap810x280(benchmark::State& state) {
     const std::string folder = TempFolder();

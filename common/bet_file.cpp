@@ -1,6 +1,8 @@
 #include "bet_file.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "error_codes.h"
 #include "pending_error.h"
@@ -26,6 +28,36 @@ std::int32_t Get32(const std::uint8_t* in) {
 // Numbers shown to the user carry a leading blank when not negative.
 std::string NumberText(int number) {
     return (number >= 0 ? " " : "") + std::to_string(number);
+}
+
+static_assert(sizeof(BetRecord) == BetRecordSize, "a record is read straight into BetRecord");
+
+// Sets the mark of every record that lies inside the table. A loaded file
+// can hold a hundred thousand records, so this is the loader's inner loop:
+// without branches, a record outside the table lands on a spare byte.
+void MarkRecords(CouponTable<std::int32_t>& marks, const std::uint8_t* bytes, std::int64_t count) {
+    const auto columns = static_cast<std::uint32_t>(marks.columns());
+    const std::size_t outside = marks.size();
+    std::vector<std::uint8_t> seen(outside + 1, 0);
+    for (std::int64_t k = 0; k < count; ++k, bytes += BetRecordSize) {
+        BetRecord record;
+        if constexpr (std::endian::native == std::endian::little)
+            std::memcpy(&record, bytes, BetRecordSize);
+        else
+            record = DecodeBetRecord(bytes);
+        // Unsigned, so a negative field is out of range too.
+        const auto c = static_cast<std::uint32_t>(record.column);
+        const auto s = static_cast<std::uint32_t>(record.sign);
+        const auto r = static_cast<std::uint32_t>(record.row);
+        const bool inside = (c <= columns) & (s <= 3) & (r <= 14);
+        const std::size_t slot = c + (columns + 1) * (s + 4 * r);
+        seen[inside ? slot : outside] = 1;
+    }
+    for (int r = 0; r <= 14; ++r)
+        for (int s = 0; s <= 3; ++s)
+            for (int c = 0; c <= static_cast<int>(columns); ++c)
+                if (seen[static_cast<std::size_t>(c) + (columns + 1) * (s + 4 * r)])
+                    marks.at(c, s, r) = 1;
 }
 
 }  // namespace
@@ -96,30 +128,25 @@ ReplaceOutcome ReplaceBet(const std::string& betFile, std::span<const BetRecord>
     return {error != 0 ? error : ErrorNumber::PermissionDenied, true};
 }
 
-void LoadBet(CouponTables& tables, const std::string& betFile) {
+int LoadBet(CouponTables& tables, const std::string& betFile) {
     ResetMarkTable(tables);
     ClearPendingError();
     const int number = FreeFileNumber();
     OpenRecordFile(betFile, number, FileAccess::Read, BetRecordSize);
-    if (PendingError() != 0) {
-        ClearPendingError();
-        return;
-    }
+    if (const int error = TakePendingError()) return error;
     const std::int64_t count = FileLength(number) / BetRecordSize;
     std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min(count, LoadBlockRecords)) *
                                     BetRecordSize);
     for (std::int64_t first = 1; first <= count;) {
         const std::int64_t wanted = std::min(LoadBlockRecords, count - first + 1);
         const std::int64_t got = GetRecords(number, first, wanted, block.data());
-        for (std::int64_t k = 0; k < got; ++k) {
-            const BetRecord record = DecodeBetRecord(block.data() + k * BetRecordSize);
-            if (tables.markTable.contains(record.column, record.sign, record.row))
-                tables.markTable.at(record.column, record.sign, record.row) = 1;
-        }
+        MarkRecords(tables.markTable, block.data(), got);
         // A failed or short read keeps what was read before it, as before.
         if (got < wanted || PendingError() != 0) break;
         first += got;
     }
+    const int error = TakePendingError();
     CloseFile(number);
     ClearPendingError();
+    return error;
 }

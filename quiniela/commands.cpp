@@ -38,19 +38,12 @@ std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile) {
         std::cerr << "No puedo leer fichero ... " << betFile << " es una carpeta\n";
         return std::nullopt;
     }
-    // LoadBet passes over a failed open in silence, so try the open first.
-    const int number = FreeFileNumber();
-    OpenRecordFile(betFile, number, FileAccess::Read, BetRecordSize);
-    const int error = TakePendingError();
-    CloseFile(number);
-    ClearPendingError();
-    if (error != 0) {
+    CouponTables tables;
+    ResetCouponTables(tables, CouponColumns);
+    if (const int error = LoadBet(tables, betFile)) {
         std::cerr << AppendFailureText(error) << "\n";
         return std::nullopt;
     }
-    CouponTables tables;
-    ResetCouponTables(tables, CouponColumns);
-    LoadBet(tables, betFile);
     return BetColumns(tables.markTable, CouponColumns);
 }
 

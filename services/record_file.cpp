@@ -79,6 +79,11 @@ OpenFile* Find(int number) {
 int DeleteOne(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) != 0) return OpenErrorFor(path, errno);
+    // Root may unlink in a folder marked read-only; the programs must not.
+    struct stat folder {};
+    const std::string folderPath = FolderPart(path).empty() ? "." : FolderPart(path);
+    if (stat(folderPath.c_str(), &folder) == 0 && IsReadOnly(folder))
+        return ErrorNumber::PermissionDenied;
     if (S_ISREG(info.st_mode)) {
         if (IsReadOnly(info)) return ErrorNumber::PermissionDenied;
         const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
