@@ -87,20 +87,59 @@ int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
     return _mm_cvtsi128_si32(v) & 0xff;
 }
 
-// The bests of four consecutive inner outcomes, one to a byte. Interleaving
-// the four sums before folding shares the horizontal work among them.
-std::uint32_t BestOfFour(const HitLanes* a, const HitLanes* b, int chunks) {
-    const __m128i v0 = Sum(a, b, chunks);
-    const __m128i v1 = Sum(a, b + chunks, chunks);
-    const __m128i v2 = Sum(a, b + 2 * chunks, chunks);
-    const __m128i v3 = Sum(a, b + 3 * chunks, chunks);
-    const __m128i p01 = _mm_max_epu8(_mm_unpacklo_epi8(v0, v1), _mm_unpackhi_epi8(v0, v1));
-    const __m128i p23 = _mm_max_epu8(_mm_unpacklo_epi8(v2, v3), _mm_unpackhi_epi8(v2, v3));
-    __m128i q = _mm_max_epu8(_mm_unpacklo_epi16(p01, p23), _mm_unpackhi_epi16(p01, p23));
-    q = _mm_max_epu8(q, _mm_srli_si128(q, 8));
-    q = _mm_max_epu8(q, _mm_srli_si128(q, 4));
-    return static_cast<std::uint32_t>(_mm_cvtsi128_si32(q));
+// Folds two vectors of per-outcome partial bests into one, halving the
+// partials each outcome has left: bytes from the low and high halves of a
+// `Width`-byte unit are paired up by the unpacks and the larger kept.
+template <int Width>
+__m128i Fold(__m128i x, __m128i y) {
+    if constexpr (Width == 1) return _mm_max_epu8(_mm_unpacklo_epi8(x, y), _mm_unpackhi_epi8(x, y));
+    if constexpr (Width == 2) return _mm_max_epu8(_mm_unpacklo_epi16(x, y), _mm_unpackhi_epi16(x, y));
+    if constexpr (Width == 4) return _mm_max_epu8(_mm_unpacklo_epi32(x, y), _mm_unpackhi_epi32(x, y));
+    return _mm_max_epu8(_mm_unpacklo_epi64(x, y), _mm_unpackhi_epi64(x, y));
 }
+
+// The bests of 2^Level consecutive inner outcomes, folded depth first so
+// that few vectors are alive at once.
+template <int Level>
+__m128i BestsOf(const HitLanes* a, const HitLanes* b, int chunks) {
+    if constexpr (Level == 0) {
+        return Sum(a, b, chunks);
+    } else {
+        constexpr int Half = 1 << (Level - 1);
+        return Fold<Half>(BestsOf<Level - 1>(a, b, chunks), BestsOf<Level - 1>(a, b + Half * chunks, chunks));
+    }
+}
+
+// The bests of sixteen consecutive inner outcomes against one outer, one to a
+// byte. Which byte holds which outcome does not matter to a count, so the
+// sixteen horizontal maxima are done together as a transpose.
+__m128i BestOfSixteen(const HitLanes* a, const HitLanes* b, int chunks) { return BestsOf<4>(a, b, chunks); }
+
+// Against one outer outcome, every best lies within eight of the outer's own
+// best column (an inner half has seven matches): byte counters for those
+// eight values, added up once per outer outcome.
+class SixteenTally {
+public:
+    explicit SixteenTally(int lowest) : lowest_(lowest) {}
+    void add(__m128i bests) {
+        const __m128i offset = _mm_sub_epi8(bests, _mm_set1_epi8(static_cast<char>(lowest_)));
+        for (int k = 0; k < Span; ++k)
+            counts_[k] = _mm_sub_epi8(counts_[k], _mm_cmpeq_epi8(offset, _mm_set1_epi8(static_cast<char>(k))));
+    }
+    // At most 255 adds may come before this, or a byte counter wraps.
+    void addTo(Histogram& histogram) const {
+        for (int k = 0; k < Span && lowest_ + k <= RowCount; ++k) {
+            const __m128i sums = _mm_sad_epu8(counts_[k], _mm_setzero_si128());
+            histogram[lowest_ + k] += static_cast<std::uint64_t>(_mm_cvtsi128_si32(sums)) +
+                                      static_cast<std::uint64_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+        }
+    }
+
+private:
+    static constexpr int Span = RowCount - SplitRow + 1;
+    int lowest_;
+    __m128i counts_[Span] = {};
+};
 #else
 int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
     int best = 0;
@@ -109,33 +148,32 @@ int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
     return best;
 }
 
-std::uint32_t BestOfFour(const HitLanes* a, const HitLanes* b, int chunks) {
-    std::uint32_t four = 0;
-    for (int n = 0; n < 4; ++n) four |= static_cast<std::uint32_t>(BestOf(a, b + n * chunks, chunks)) << (8 * n);
-    return four;
-}
 #endif
+
+// The best column of one half-outcome alone.
+int OwnBest(const HitLanes* a, int chunks) {
+    int best = 0;
+    for (int c = 0; c < chunks; ++c)
+        for (int l = 0; l < Lanes; ++l) best = std::max<int>(best, a[c].hits[l]);
+    return best;
+}
 
 // Outcomes [begin, end) of the outer half against every outcome of the inner.
 Histogram CountBest(const HalfOutcomes& outer, const HalfOutcomes& inner, std::size_t begin, std::size_t end) {
-    // A tally per byte, so that neighbouring outcomes with the same best do
-    // not wait on each other's increment.
-    std::array<Histogram, 4> tally{};
+    Histogram histogram{};
     const int chunks = outer.chunks;
     for (std::size_t i = begin; i < end; ++i) {
         const HitLanes* a = outer.at(i);
         std::size_t j = 0;
-        for (; j + 4 <= inner.count; j += 4) {
-            const std::uint32_t four = BestOfFour(a, inner.at(j), chunks);
-            ++tally[0][four & 0xff];
-            ++tally[1][(four >> 8) & 0xff];
-            ++tally[2][(four >> 16) & 0xff];
-            ++tally[3][four >> 24];
-        }
-        for (; j < inner.count; ++j) ++tally[0][BestOf(a, inner.at(j), chunks)];
+#if defined(__SSE2__)
+        // The inner half has at most 3^7 outcomes: 136 blocks of sixteen.
+        SixteenTally tally(OwnBest(a, chunks));
+        for (; j + 16 <= inner.count; j += 16) tally.add(BestOfSixteen(a, inner.at(j), chunks));
+        tally.addTo(histogram);
+#endif
+        for (; j < inner.count; ++j) ++histogram[BestOf(a, inner.at(j), chunks)];
     }
-    for (int k = 0; k <= RowCount; ++k) tally[0][k] += tally[1][k] + tally[2][k] + tally[3][k];
-    return tally[0];
+    return histogram;
 }
 
 // Below this many outcomes a second thread costs more than it saves.
