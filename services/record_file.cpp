@@ -75,6 +75,24 @@ OpenFile* Find(int number) {
     return found != openFiles.end() ? &found->second : nullptr;
 }
 
+// Reads up to `length` bytes from the start of `record`; fewer at the end of
+// the file. A failure stops the read and is left in `error`.
+size_t ReadAt(const OpenFile& file, char* out, size_t length, std::int64_t record, int& error) {
+    const off_t at = static_cast<off_t>((record - 1) * file.recordLength);
+    size_t got = 0;
+    while (got < length) {
+        const ssize_t n = pread(file.fd, out + got, length - got, at + static_cast<off_t>(got));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = ErrorFromErrno(errno);
+            break;
+        }
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
+    }
+    return got;
+}
+
 // Deletes one file unless another program holds it under the shared lock.
 int DeleteOne(const std::string& path) {
     struct stat info {};
@@ -161,17 +179,11 @@ void GetRecord(int number, std::int64_t record, void* buffer) {
 
     auto* out = static_cast<char*>(buffer);
     const auto length = static_cast<size_t>(file->recordLength);
-    const off_t at = static_cast<off_t>((record - 1) * file->recordLength);
-    size_t got = 0;
-    while (got < length) {
-        const ssize_t n = pread(file->fd, out + got, length - got, at + static_cast<off_t>(got));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            std::memset(out + got, 0, length - got);
-            return Fail(ErrorFromErrno(errno));
-        }
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
+    int error = 0;
+    const size_t got = ReadAt(*file, out, length, record, error);
+    if (error != 0) {
+        std::memset(out + got, 0, length - got);
+        return Fail(error);
     }
     file->currentRecord = record;
     file->endOfFile = got < length;
@@ -193,20 +205,10 @@ std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, voi
         return 0;
     }
     if (count <= 0) return 0;
-    auto* out = static_cast<char*>(buffer);
     const auto length = static_cast<size_t>(count * file->recordLength);
-    const off_t at = static_cast<off_t>((record - 1) * file->recordLength);
-    size_t got = 0;
-    while (got < length) {
-        const ssize_t n = pread(file->fd, out + got, length - got, at + static_cast<off_t>(got));
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail(ErrorFromErrno(errno));
-            break;
-        }
-        if (n == 0) break;
-        got += static_cast<size_t>(n);
-    }
+    int error = 0;
+    const size_t got = ReadAt(*file, static_cast<char*>(buffer), length, record, error);
+    if (error != 0) Fail(error);
     const std::int64_t whole = static_cast<std::int64_t>(got) / file->recordLength;
     file->currentRecord = record + whole - 1;
     file->endOfFile = got < length;
