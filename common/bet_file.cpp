@@ -30,7 +30,16 @@ std::string NumberText(int number) {
     return (number >= 0 ? " " : "") + std::to_string(number);
 }
 
-static_assert(sizeof(BetRecord) == BetRecordSize, "a record is read straight into BetRecord");
+// One little-endian field, read in one load where the machine allows.
+std::uint32_t Field(const std::uint8_t* bytes) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint32_t value;
+        std::memcpy(&value, bytes, sizeof value);
+        return value;
+    } else {
+        return static_cast<std::uint32_t>(Get32(bytes));
+    }
+}
 
 // Sets the mark of every record that lies inside the table. A loaded file
 // can hold a hundred thousand records, so this is the loader's inner loop:
@@ -40,15 +49,10 @@ void MarkRecords(CouponTable<std::int32_t>& marks, const std::uint8_t* bytes, st
     const std::size_t outside = marks.size();
     std::vector<std::uint8_t> seen(outside + 1, 0);
     for (std::int64_t k = 0; k < count; ++k, bytes += BetRecordSize) {
-        BetRecord record;
-        if constexpr (std::endian::native == std::endian::little)
-            std::memcpy(&record, bytes, BetRecordSize);
-        else
-            record = DecodeBetRecord(bytes);
         // Unsigned, so a negative field is out of range too.
-        const auto c = static_cast<std::uint32_t>(record.column);
-        const auto s = static_cast<std::uint32_t>(record.sign);
-        const auto r = static_cast<std::uint32_t>(record.row);
+        const std::uint32_t c = Field(bytes);
+        const std::uint32_t s = Field(bytes + 4);
+        const std::uint32_t r = Field(bytes + 8);
         const bool inside = (c <= columns) & (s <= 3) & (r <= 14);
         const std::size_t slot = c + (columns + 1) * (s + 4 * r);
         seen[inside ? slot : outside] = 1;
