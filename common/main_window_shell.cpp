@@ -2,6 +2,7 @@
 
 #include "bet_file.h"
 #include "pending_error.h"
+#include "picture_marking.h"
 #include "program_folder.h"
 
 namespace {
@@ -13,6 +14,9 @@ constexpr int PictureY = 10;
 constexpr int ControlRowY = 300;
 constexpr int ControlHeight = 18;
 constexpr const char* MenuTitle = "Funciones";
+// What screen readers call the text box and the picture.
+constexpr const char* FileNameBoxName = "Nombre del fichero BMP";
+constexpr const char* PictureName = "Boleto";
 
 // Commands that need a stored bet.
 constexpr int BetCommands[] = {1005, 1006, 1008};
@@ -39,8 +43,13 @@ void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const Me
     SelectSurface(PictureControlSurface(app), true);
     ClearSurface(plan.startFill);
 
+    SetControlAccessibleName(ControlWindow(app.window, FileNameBoxId), FileNameBoxName);
     app.pictureControl = ControlWindow(app.window, PictureControlId);
-    app.originalPictureProc = SetControlHandler(app.pictureControl, std::move(pictureProc));
+    SetControlAccessibleName(app.pictureControl, PictureName);
+    DescribePictureCells(app.pictureControl, plan.markableColumns);
+    app.originalPictureProc = SetControlHandler(
+        app.pictureControl,
+        WithCellKeyboard(app.pictureControl, plan.markableColumns, std::move(pictureProc)));
     app.menuBar = BuildMenu(app.window, menu);
 }
 

@@ -23,13 +23,15 @@ struct WindowPlan {
     int pictureControlWidth;
     bool resetButton;
     Color startFill;  // what the picture control shows before the coupon
+    int markableColumns;  // the columns a click marks, from the left
 };
 
 using PictureHandler =
     std::function<std::int32_t(Handle, std::uint32_t, std::uint32_t, std::uint32_t)>;
 
 // The start-up before the modal run: window, icon, controls, the picture
-// control's handler replaced, the menu attached.
+// control's handler replaced (and reached by the keyboard too), the menu
+// attached, names for screen readers.
 void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
                       PictureHandler pictureProc);
 Handle BuildMenu(Handle window, std::span<const MenuEntry> entries);

@@ -1,5 +1,11 @@
 #include "picture_marking.h"
 
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cell_cursor.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
 #include "picture_notes.h"
@@ -35,4 +41,49 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
     if (message == Message::LeftButtonDown && !app.commandRunning)
         MarkCellAt(app, PressX(second), PressY(second));
     return CallPreviousHandler(app.originalPictureProc, window, message, first, second);
+}
+
+void DescribePictureCells(Handle control, int columns) {
+    std::vector<PictureCell> cells;
+    cells.reserve(static_cast<std::size_t>(RowCount * columns * SignCount));
+    for (int r = 0; r < RowCount; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            for (int s = 0; s < SignCount; ++s) {
+                const CouponCell geometry = CellGeometry(c, s, r);
+                // The bottom-left of the inside shows the cell's fill, clear
+                // of its border and of its letter.
+                cells.push_back({geometry.left, geometry.top, geometry.right, geometry.bottom,
+                                 geometry.left + 1, geometry.bottom - 2,
+                                 "Columna " + TwoDigits(c + 1) + ", partido " + TwoDigits(r + 1) +
+                                     ", " + geometry.signText.data()});
+            }
+        }
+    }
+    SetPictureCells(control, std::move(cells), columns * SignCount, CellGeometry(0, 0, 0).markFill);
+}
+
+MessageHandler WithCellKeyboard(Handle control, int columns, MessageHandler pictureProc) {
+    auto cursor = std::make_shared<CellCursor>(columns);
+    SetPictureCursor(control, cursor->listIndex());
+    return [cursor, pictureProc = std::move(pictureProc)](
+               Handle self, std::uint32_t message, std::uint32_t first,
+               std::uint32_t second) -> std::int32_t {
+        if (message != Message::KeyDown) return pictureProc(self, message, first, second);
+        switch (first) {
+            case VirtualKey::Left: cursor->left(); break;
+            case VirtualKey::Right: cursor->right(); break;
+            case VirtualKey::Up: cursor->up(); break;
+            case VirtualKey::Down: cursor->down(); break;
+            case VirtualKey::Space:
+            case VirtualKey::Return: {
+                const CellIndex at = cursor->cell();
+                const CouponCell cell = CellGeometry(at.column, at.sign, at.row);
+                return pictureProc(self, Message::LeftButtonDown, LeftButtonFlag,
+                                   PressAt((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+            }
+            default: return pictureProc(self, message, first, second);
+        }
+        SetPictureCursor(self, cursor->listIndex());
+        return 0;
+    };
 }

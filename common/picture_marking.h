@@ -17,6 +17,18 @@ std::optional<CellIndex> MarkCellAt(CouponApp& app, int x, int y);
 std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, std::uint32_t first,
                          std::uint32_t second);
 
+// Tells the picture control its cells in the first `columns` columns, the
+// ones a click marks, for the keyboard cursor and for screen readers.
+void DescribePictureCells(Handle control, int columns);
+// Wraps a picture handler so the keyboard reaches those cells: the arrows
+// move a cursor over them, and Space or Enter hands `pictureProc` the press a
+// click at the centre of the cursor's cell would, so a key marks exactly as
+// that click does. The cursor starts on column "01", match 1, sign "1".
+MessageHandler WithCellKeyboard(Handle control, int columns, MessageHandler pictureProc);
+
 // x in the low and y in the high 16 bits, both unsigned.
 inline int PressX(std::uint32_t second) { return static_cast<int>(second & 0xFFFFu); }
 inline int PressY(std::uint32_t second) { return static_cast<int>((second >> 16) & 0xFFFFu); }
+inline std::uint32_t PressAt(int x, int y) {
+    return (static_cast<std::uint32_t>(x) & 0xFFFFu) | ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
+}

@@ -42,7 +42,8 @@ void Command(CouponApp& app, int id) {
 
 void StartKeeper(CouponApp& app, const CouponSettings& settings) {
     app.settings = settings;
-    const WindowPlan plan{settings.windowWidth, settings.pictureWidth, true, Black};
+    const WindowPlan plan{settings.windowWidth, settings.pictureWidth, true, Black,
+                          settings.columnCount};
     CreateMainWindow(app, plan, KeeperMenu,
                      [&app](Handle window, std::uint32_t message, std::uint32_t first,
                             std::uint32_t second) {

@@ -100,7 +100,8 @@ bool IsAcceptedPictureName(const std::string& name) {
 
 void StartReducer(ReducerApp& app) {
     app.coupon.settings = ReducerSettings;
-    const WindowPlan plan{ReducerSettings.windowWidth, ReducerPictureControlWidth, false, White};
+    const WindowPlan plan{ReducerSettings.windowWidth, ReducerPictureControlWidth, false, White,
+                          InputColumns};
     CreateMainWindow(app.coupon, plan, ReducerMenu,
                      [&app](Handle control, std::uint32_t message, std::uint32_t first,
                             std::uint32_t second) {

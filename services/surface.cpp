@@ -23,6 +23,7 @@ std::deque<std::unique_ptr<Surface>> offscreenSurfaces;  // handle n is element 
 std::map<std::pair<Handle, int>, std::unique_ptr<Surface>> controlSurfaces;
 Surface* selected = nullptr;
 SurfaceRef selectedRef;
+ControlSurfaceObserver controlObserver = nullptr;
 
 Color PaletteColor(QPalette::ColorRole role, Color fallback) {
     if (qGuiApp == nullptr) return fallback;
@@ -75,12 +76,16 @@ Surface* OffscreenSurface(Handle handle) {
 }
 
 void MarkChanged(Surface& surface, const QRect& area) {
-    if (surface.deferred || surface.control.isNull()) return;
+    if (surface.control.isNull()) return;
     const QRect shown = area.intersected(surface.picture.rect());
     if (shown.isEmpty()) return;
     // The picture fills the control's client area, inside any frame it has.
-    surface.control->repaint(shown.translated(surface.control->contentsRect().topLeft()));
+    if (!surface.deferred)
+        surface.control->repaint(shown.translated(surface.control->contentsRect().topLeft()));
+    if (controlObserver != nullptr) controlObserver(surface.control.data(), shown);
 }
+
+void SetControlSurfaceObserver(ControlSurfaceObserver observer) { controlObserver = observer; }
 
 void RegisterControlSurface(Handle window, int controlId, QWidget* control, int width, int height,
                             QRgb face) {

@@ -18,3 +18,7 @@ void UnregisterWindowSurfaces(Handle window);
 const QImage* ControlSurfaceImage(Handle window, int controlId);
 // The backing picture of any surface, for tests; nullptr if none.
 const QImage* SurfaceImage(Handle owner, int controlId);
+// Called after every change to a picture control's surface, with the
+// changed area in picture coordinates, deferred repaint or not.
+using ControlSurfaceObserver = void (*)(QWidget* control, const QRect& area);
+void SetControlSurfaceObserver(ControlSurfaceObserver observer);

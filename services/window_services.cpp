@@ -15,14 +15,17 @@
 #include <QThread>
 #include <QToolTip>
 #include <QHelpEvent>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <chrono>
 #include <map>
 #include <thread>
 
+#include "picture_accessibility.h"
 #include "program_icon.h"
 #include "surface_registry.h"
+#include "surface_state.h"
 #include "window_test_bridge.h"
 #include "window_registry.h"
 #include "window_widgets.h"
@@ -34,7 +37,30 @@ constexpr QRgb FaceColour = 0xFFF0F0F0;
 // face it stands for. The coupon draws with its own fonts.
 constexpr const char* ControlFontFace = "MS Sans Serif";
 constexpr int ControlFontPoints = 8;
-constexpr std::uint32_t LeftButtonFlag = 1;
+
+// The keys the picture passes on, as their virtual-key codes; 0 for others.
+std::uint32_t VirtualKeyOf(const QKeyEvent& event) {
+    switch (event.key()) {
+        case Qt::Key_Left: return VirtualKey::Left;
+        case Qt::Key_Up: return VirtualKey::Up;
+        case Qt::Key_Right: return VirtualKey::Right;
+        case Qt::Key_Down: return VirtualKey::Down;
+        case Qt::Key_Space: return VirtualKey::Space;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return VirtualKey::Return;
+        default: return 0;
+    }
+}
+
+std::uint32_t PressPosition(int x, int y) {
+    return (static_cast<std::uint32_t>(x) & 0xFFFFu) |
+           ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16);
+}
+
+PictureControlWidget* PictureWidget(Handle control) {
+    RegistryEntry* entry = FindHandle(control);
+    return entry ? qobject_cast<PictureControlWidget*>(entry->widget.data()) : nullptr;
+}
 
 QString FromText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -133,7 +159,7 @@ void MainWindowWidget::resizeEvent(QResizeEvent* event) {
 PictureControlWidget::PictureControlWidget(Handle w, Handle h, int controlId, QWidget* parent)
     : QWidget(parent), window(w), handle(h), id(controlId) {
     setContentsMargins(1, 1, 1, 1);  // the thin border lies outside the surface
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);  // last in the Tab order: it is created last
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -161,19 +187,88 @@ void PictureControlWidget::paintEvent(QPaintEvent*) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     if (const QImage* image = ControlSurfaceImage(window, id))
         painter.drawImage(contentsRect().topLeft(), *image);
+    if (cursorShown && hasFocus() && cursorCell >= 0 &&
+        cursorCell < static_cast<int>(cells.size())) {
+        // Over the picture only: the surface, and every bitmap saved from
+        // it, never holds the cursor. Two rings: on the cell's border and
+        // just outside it.
+        const PictureCell& cell = cells[static_cast<std::size_t>(cursorCell)];
+        const QRect box = QRect(cell.left, cell.top, cell.right - cell.left - 1,
+                                cell.bottom - cell.top - 1)
+                              .translated(contentsRect().topLeft());
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box);
+        painter.drawRect(box.adjusted(-1, -1, 1, 1));
+    }
 }
 
 void PictureControlWidget::mousePressEvent(QMouseEvent* event) {
+    showCursor(false);
     if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
     const QPoint at = event->position().toPoint() - contentsRect().topLeft();
-    const std::uint32_t second = (static_cast<std::uint32_t>(at.x()) & 0xFFFFu) |
-                                 ((static_cast<std::uint32_t>(at.y()) & 0xFFFFu) << 16);
-    if (handler) handler(handle, Message::LeftButtonDown, LeftButtonFlag, second);
+    const MessageHandler call = handler;  // the handler may replace itself
+    if (call) call(handle, Message::LeftButtonDown, LeftButtonFlag, PressPosition(at.x(), at.y()));
 }
 
-void PictureControlWidget::keyPressEvent(QKeyEvent* event) { event->accept(); }
+void PictureControlWidget::keyPressEvent(QKeyEvent* event) {
+    // Every key stays with the picture. Tab and Shift+Tab never get here:
+    // QWidget::event moves the focus with them first.
+    event->accept();
+    showCursor(true);
+    const std::uint32_t key = VirtualKeyOf(*event);
+    // A held Space or Enter toggles once, as one click does.
+    if (key == 0 || (event->isAutoRepeat() && (key == VirtualKey::Space || key == VirtualKey::Return)))
+        return;
+    const MessageHandler call = handler;
+    if (call) call(handle, Message::KeyDown, key, 0);
+}
 
-bool PictureControlWidget::focusNextPrevChild(bool) { return false; }
+void PictureControlWidget::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) showCursor(true);
+    updateCursorArea();
+    QWidget::focusInEvent(event);
+    // After the focus event Qt sends for the table itself.
+    QMetaObject::invokeMethod(
+        this, [this] { if (hasFocus()) ReportCursorFocus(*this); }, Qt::QueuedConnection);
+}
+
+void PictureControlWidget::focusOutEvent(QFocusEvent* event) {
+    updateCursorArea();
+    QWidget::focusOutEvent(event);
+}
+
+bool PictureControlWidget::cellChecked(int cell) const {
+    const QImage* image = ControlSurfaceImage(window, id);
+    if (!image || cell < 0 || cell >= static_cast<int>(cells.size())) return false;
+    const PictureCell& one = cells[static_cast<std::size_t>(cell)];
+    return image->valid(one.probeX, one.probeY) &&
+           (image->pixel(one.probeX, one.probeY) & 0xFFFFFFu) == (markedFill & 0xFFFFFFu);
+}
+
+void PictureControlWidget::pressCell(int cell) {
+    if (cell < 0 || cell >= static_cast<int>(cells.size())) return;
+    const PictureCell& one = cells[static_cast<std::size_t>(cell)];
+    const MessageHandler call = handler;
+    if (call)
+        call(handle, Message::LeftButtonDown, LeftButtonFlag,
+             PressPosition((one.left + one.right) / 2, (one.top + one.bottom) / 2));
+}
+
+void PictureControlWidget::showCursor(bool shown) {
+    if (shown == cursorShown) return;
+    cursorShown = shown;
+    updateCursorArea();
+}
+
+void PictureControlWidget::updateCursorArea() {
+    if (cursorCell < 0 || cursorCell >= static_cast<int>(cells.size())) return;
+    const PictureCell& cell = cells[static_cast<std::size_t>(cursorCell)];
+    update(QRect(cell.left - 1, cell.top - 1, cell.right - cell.left + 2,
+                 cell.bottom - cell.top + 2)
+               .translated(contentsRect().topLeft()));
+}
 
 // ---- Program and windows -------------------------------------------------------
 
@@ -186,6 +281,7 @@ int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
 Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int height,
                  std::uint32_t, std::uint32_t) {
     const Handle handle = lastHandle + 1;
+    InstallWindowAccessibility();
     auto* top = new MainWindowWidget(handle, width, height);
     RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
     top->setWindowTitle(FromText(title));
@@ -281,8 +377,7 @@ MessageHandler SetControlHandler(Handle control, MessageHandler handler) {
 }
 
 void SetPictureHints(Handle control, std::vector<PictureHint> hints) {
-    RegistryEntry* entry = FindHandle(control);
-    auto* picture = entry ? qobject_cast<PictureControlWidget*>(entry->widget.data()) : nullptr;
+    PictureControlWidget* picture = PictureWidget(control);
     if (!picture) return;
     picture->hints = std::move(hints);
     if (picture->hints.empty()) QToolTip::hideText();
@@ -291,6 +386,46 @@ void SetPictureHints(Handle control, std::vector<PictureHint> hints) {
 void SetPictureDescription(Handle control, std::string_view text) {
     RegistryEntry* entry = FindHandle(control);
     if (entry && entry->widget) entry->widget->setAccessibleDescription(FromText(text));
+}
+
+void SetPictureCells(Handle control, std::vector<PictureCell> cells, int columns,
+                     Color markedFill) {
+    PictureControlWidget* picture = PictureWidget(control);
+    if (!picture) return;
+    picture->updateCursorArea();
+    picture->cells = std::move(cells);
+    picture->cellColumns = std::max(1, columns);
+    picture->markedFill = ToQRgb(markedFill);
+    if (picture->cursorCell >= static_cast<int>(picture->cells.size())) picture->cursorCell = -1;
+    const std::vector<PictureCell>& all = picture->cells;
+    picture->reportedChecked.assign(all.size(), false);
+    picture->cellsByProbeY.resize(all.size());
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        picture->reportedChecked[k] = picture->cellChecked(static_cast<int>(k));
+        picture->cellsByProbeY[k] = static_cast<int>(k);
+    }
+    std::stable_sort(picture->cellsByProbeY.begin(), picture->cellsByProbeY.end(),
+                     [&all](int a, int b) {
+                         return all[static_cast<std::size_t>(a)].probeY <
+                                all[static_cast<std::size_t>(b)].probeY;
+                     });
+    picture->updateCursorArea();
+}
+
+void SetPictureCursor(Handle control, int cell) {
+    PictureControlWidget* picture = PictureWidget(control);
+    if (!picture) return;
+    if (cell < 0 || cell >= static_cast<int>(picture->cells.size())) cell = -1;
+    if (cell == picture->cursorCell) return;
+    picture->updateCursorArea();
+    picture->cursorCell = cell;
+    picture->updateCursorArea();
+    if (picture->hasFocus()) ReportCursorFocus(*picture);
+}
+
+void SetControlAccessibleName(Handle control, std::string_view text) {
+    RegistryEntry* entry = FindHandle(control);
+    if (entry && entry->widget) entry->widget->setAccessibleName(FromText(text));
 }
 
 std::int32_t CallPreviousHandler(const MessageHandler& previous, Handle control,

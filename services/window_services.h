@@ -16,12 +16,25 @@ inline constexpr std::uint32_t Destroy = 0x0002;
 inline constexpr std::uint32_t Size = 0x0005;
 inline constexpr std::uint32_t Close = 0x0010;
 inline constexpr std::uint32_t NcActivate = 0x0086;
+inline constexpr std::uint32_t KeyDown = 0x0100;  // first: a VirtualKey
 inline constexpr std::uint32_t InitDialog = 0x0110;
 inline constexpr std::uint32_t Command = 0x0111;
 inline constexpr std::uint32_t SysCommand = 0x0112;
 inline constexpr std::uint32_t LeftButtonDown = 0x0201;
 }  // namespace Message
 
+// The keys a picture control passes on to its handler.
+namespace VirtualKey {
+inline constexpr std::uint32_t Return = 0x0D;
+inline constexpr std::uint32_t Space = 0x20;
+inline constexpr std::uint32_t Left = 0x25;
+inline constexpr std::uint32_t Up = 0x26;
+inline constexpr std::uint32_t Right = 0x27;
+inline constexpr std::uint32_t Down = 0x28;
+}  // namespace VirtualKey
+
+// `first` of a LeftButtonDown: the buttons held.
+inline constexpr std::uint32_t LeftButtonFlag = 0x0001;
 inline constexpr std::uint32_t SysCommandClose = 0xF060;
 inline constexpr int UnitsPixels = 2;
 inline constexpr int MenuEnabled = 0;
@@ -93,6 +106,27 @@ struct PictureHint {
 };
 void SetPictureHints(Handle control, std::vector<PictureHint> hints);
 void SetPictureDescription(Handle control, std::string_view text);
+
+// The cells of a picture control a click can mark, listed row by row with
+// `columns` cells to a row. The keyboard cursor is drawn over them (on the
+// screen only, never into the picture), and screen readers see the control
+// as a table of these cells, each checked while the picture shows
+// `markedFill` at its probe point.
+struct PictureCell {
+    int left = 0;  // picture coordinates; right and bottom exclusive
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int probeX = 0;  // inside the cell, clear of its border and letter
+    int probeY = 0;
+    std::string name;
+};
+void SetPictureCells(Handle control, std::vector<PictureCell> cells, int columns, Color markedFill);
+// The cell under the keyboard cursor: an index into those cells, -1 for none.
+void SetPictureCursor(Handle control, int cell);
+
+// The name screen readers give a control.
+void SetControlAccessibleName(Handle control, std::string_view text);
 
 // Keyboard focus, as window handles (0 for none or a window not ours).
 Handle FocusedControl();

@@ -4,6 +4,7 @@
 
 #include "handles.h"
 
+class QAccessibleEvent;
 class QAction;
 class QMenuBar;
 class QWidget;
@@ -11,3 +12,8 @@ class QWidget;
 QWidget* WidgetOf(Handle handle);  // a window or a control; nullptr if none
 QMenuBar* MenuBarOf(Handle window);
 QAction* MenuActionOf(Handle menu, int id);  // searches pop-ups too
+
+// Sees every event the picture controls send screen readers, also while
+// none is active (Qt then drops them before any handler); nullptr ends it.
+using AccessibleEventTap = void (*)(QAccessibleEvent* event);
+void SetAccessibleEventTap(AccessibleEventTap tap);

@@ -43,11 +43,27 @@ public:
     int id;
     MessageHandler handler;
     std::vector<PictureHint> hints;
+    std::vector<PictureCell> cells;  // see SetPictureCells
+    int cellColumns = 1;
+    QRgb markedFill = 0;
+    int cursorCell = -1;
+    // Focus-visible: the cursor shows once a key is used, until a press.
+    bool cursorShown = false;
+    // What screen readers were last told of each cell, and the cells in
+    // the order of their probes' rows, to find those a change touched.
+    std::vector<bool> reportedChecked;
+    std::vector<int> cellsByProbeY;
+
+    bool cellChecked(int cell) const;  // from the picture as shown
+    void pressCell(int cell);          // as a left click at the cell's centre
+    void showCursor(bool shown);
+    void updateCursorArea();
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };

@@ -2,6 +2,7 @@
 // menu commands, typed names, buttons and message boxes.
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -18,10 +19,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <set>
+#include <tuple>
 #include <fstream>
 
 #include "bet_file.h"
@@ -88,6 +91,52 @@ std::vector<BetRecord> Records(const std::string& path) {
 void WriteRecords(const std::string& path, const std::vector<BetRecord>& records) {
     std::filesystem::remove(path);
     for (const BetRecord& r : records) QVERIFY(AppendBetRecord(path, r.column, r.sign, r.row));
+}
+
+// Keys go wherever the focus is, as a user's do.
+void PressKeys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
+    for (const Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+void Activate(Handle window) {
+    QWidget* top = WidgetOf(window);
+    QApplication::setActiveWindow(top);
+    QVERIFY(QTest::qWaitForWindowActive(top));
+}
+
+// What screen readers were told while a test listens.
+struct Heard {
+    QAccessible::Event type;
+    QString name;
+    bool checkedChanged;
+};
+std::vector<Heard> heard;
+
+// Offscreen no screen reader is ever active, so Qt would drop the events
+// before an update handler: the services' tap sees them instead.
+struct ScreenReader {
+    ScreenReader() {
+        heard.clear();
+        SetAccessibleEventTap([](QAccessibleEvent* event) {
+            QAccessibleInterface* iface = event->accessibleInterface();
+            const bool checked = event->type() == QAccessible::StateChanged &&
+                                 static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked;
+            heard.push_back({event->type(), iface ? iface->text(QAccessible::Name) : QString(), checked});
+        });
+    }
+    ~ScreenReader() { SetAccessibleEventTap(nullptr); }
+    bool toldChecked(const QString& cell) const {
+        return std::any_of(heard.begin(), heard.end(),
+                           [&](const Heard& h) { return h.checkedChanged && h.name == cell; });
+    }
+};
+
+// The names of the picture's cells shown checked.
+QStringList CheckedCells(QAccessibleInterface* table) {
+    QStringList names;
+    for (int k = 0; k < table->childCount(); ++k)
+        if (table->child(k)->state().checked) names << table->child(k)->text(QAccessible::Name);
+    return names;
 }
 
 }  // namespace
@@ -413,6 +462,138 @@ private slots:
         keeper->control(102)->setFocus();
         handler(keeper.app.window, Message::NcActivate, 1, 0);
         QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, 101));
+    }
+
+    void keysMarkAndStoreExactlyAsClicks() {
+        std::vector<unsigned char> clicked;
+        {
+            Keeper keeper(Keeper16Settings);
+            for (const auto& [c, s, r] : {std::tuple{0, 0, 0}, {1, 1, 13}, {0, 2, 13}})
+                keeper.clickCell(c, s, r);
+            QVERIFY(keeper->choose(SaveBetId));
+            clicked = FileBytes(bet_);
+            std::filesystem::remove(bet_);
+        }
+        Keeper keeper(Keeper16Settings);
+        Activate(keeper.app.window);
+        keeper->control(FileNameBoxId)->setFocus();
+        const Handle picture = keeper.app.pictureControl;
+        for (const int id : {BmpButtonId, ResetButtonId, PictureControlId}) {
+            PressKeys({Qt::Key_Tab});
+            QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, id));
+        }
+        PressKeys({Qt::Key_Left, Qt::Key_Up, Qt::Key_Space});  // the edges hold: 01, match 1, "1"
+        PressKeys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right});  // into column 02
+        for (int r = 0; r < 14; ++r) PressKeys({Qt::Key_Down});
+        PressKeys({Qt::Key_Return, Qt::Key_Left, Qt::Key_Left});  // back into column 01
+        PressKeys({Qt::Key_Space, Qt::Key_Space, Qt::Key_Enter});
+        QCOMPARE(keeper.cellInside(1, 1, 13), SkyBlueRgb);
+        QCOMPARE(keeper.app.tables.resultMarks.at(0, 2, 13), 1);  // mirrored as a click is
+        QCOMPARE(FocusedControl(), picture);
+        QVERIFY(keeper->boxes.isEmpty());  // no key reached a button
+        QVERIFY(keeper->choose(SaveBetId));
+        QCOMPARE(FileBytes(bet_), clicked);
+
+        // Tab and Shift+Tab leave the picture, which has the focus back
+        // once the box is gone.
+        Activate(keeper.app.window);
+        QCOMPARE(FocusedControl(), picture);
+        PressKeys({Qt::Key_Tab});
+        QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, FileNameBoxId));
+        PressKeys({Qt::Key_Tab}, Qt::ShiftModifier);
+        QCOMPARE(FocusedControl(), picture);
+        PressKeys({Qt::Key_Backtab}, Qt::ShiftModifier);
+        QCOMPARE(FocusedControl(), ControlWindow(keeper.app.window, ResetButtonId));
+    }
+
+    void theCursorIsShownButNeverSaved() {
+        Keeper keeper(Keeper16Settings);
+        keeper.clickCell(1, 0, 1);
+        Activate(keeper.app.window);
+        keeper->typeFileName(QStringLiteral("con.bmp"));
+        PressKeys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Right, Qt::Key_Right,
+                   Qt::Key_Right, Qt::Key_Down});  // onto column 02, match 2, "1": marked
+        QWidget* picture = keeper->control(PictureControlId);
+        const QImage surface = keeper->picture();
+        const QPoint border(15 + 49, 25 + 15);  // the cursor cell's top-left corner
+        const auto shown = [&] {
+            return picture->grab().toImage().pixel(picture->contentsRect().topLeft() + border) &
+                   0xFFFFFF;
+        };
+        QVERIFY(shown() != (surface.pixel(border) & 0xFFFFFF));
+        // Clicked without taking the focus, so the cursor stays on screen.
+        qobject_cast<QAbstractButton*>(keeper->control(BmpButtonId))->click();
+        Activate(keeper.app.window);  // the box took the focus; it comes back
+        QCOMPARE(FocusedControl(), keeper.app.pictureControl);
+        QVERIFY(shown() != (surface.pixel(border) & 0xFFFFFF));
+        // A press hides it; the right button marks nothing.
+        QTest::mouseClick(picture, Qt::RightButton, {}, QPoint(5, 5));
+        QCOMPARE(shown(), surface.pixel(border) & 0xFFFFFF);
+        keeper->typeFileName(QStringLiteral("sin.bmp"));
+        keeper->pressButton(BmpButtonId);
+        QCOMPARE(keeper->boxes.size(), 2);
+        QCOMPARE(FileBytes(folder_ + "con.bmp").size(), std::size_t{681014});
+        QCOMPARE(FileBytes(folder_ + "con.bmp"), FileBytes(folder_ + "sin.bmp"));
+        QCOMPARE(keeper->picture(), surface);
+    }
+
+    void screenReadersSeeTheCouponAsATableOfCheckableCells() {
+        ScreenReader reader;
+        std::vector<BetRecord> stored;
+        for (int r = 0; r < 14; ++r) stored.push_back({2, 1, r});
+        WriteRecords(bet_, stored);
+        Keeper keeper(Keeper16Settings);
+        QAccessibleInterface* top = QAccessible::queryAccessibleInterface(WidgetOf(keeper.app.window));
+        QCOMPARE(top->role(), QAccessible::Dialog);
+        QCOMPARE(top->text(QAccessible::Name), QStringLiteral("1X2 ..."));
+        QCOMPARE(QAccessible::queryAccessibleInterface(keeper->control(FileNameBoxId))
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Nombre del fichero BMP"));
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(keeper->control(100));
+        QCOMPARE(table->role(), QAccessible::Table);
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("Boleto"));
+        QCOMPARE(table->childCount(), 672);
+        QCOMPARE(table->tableInterface()->rowCount(), 14);
+        QCOMPARE(table->tableInterface()->columnCount(), 48);
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(6, 7);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Columna 03, partido 07, X"));
+        QCOMPARE(cell->role(), QAccessible::Cell);
+        QVERIFY(cell->state().checkable);
+        QCOMPARE(table->child(671)->text(QAccessible::Name), QStringLiteral("Columna 16, partido 14, 2"));
+        SetPictureDescription(keeper.app.pictureControl, "Columna 03: 7 aciertos");
+        QCOMPARE(table->text(QAccessible::Description), QStringLiteral("Columna 03: 7 aciertos"));
+
+        keeper.clickCell(2, 1, 6);
+        QVERIFY(cell->state().checked);
+        QVERIFY(reader.toldChecked(QStringLiteral("Columna 03, partido 07, X")));
+        heard.clear();
+        Activate(keeper.app.window);
+        keeper->control(100)->setFocus(Qt::TabFocusReason);
+        PressKeys({Qt::Key_Right});
+        QVERIFY(table->child(1)->state().focused);
+        QCOMPARE(heard.back().type, QAccessible::Focus);
+        QCOMPARE(heard.back().name, QStringLiteral("Columna 01, partido 01, X"));
+        PressKeys({Qt::Key_Space});  // the result's first match: "X"
+        QVERIFY(reader.toldChecked(QStringLiteral("Columna 01, partido 01, X")));
+        QCOMPARE(CheckedCells(table), (QStringList{QStringLiteral("Columna 01, partido 01, X"),
+                                                   QStringLiteral("Columna 03, partido 07, X")}));
+
+        // Only the stored X of match 1 hits: the check shows nothing else marked.
+        heard.clear();
+        QVERIFY(keeper->choose(CheckBetId));
+        QCOMPARE(CheckedCells(table), QStringList{QStringLiteral("Columna 03, partido 01, X")});
+        QVERIFY(reader.toldChecked(QStringLiteral("Columna 03, partido 01, X")));
+        QVERIFY(reader.toldChecked(QStringLiteral("Columna 03, partido 07, X")));
+        QVERIFY(reader.toldChecked(QStringLiteral("Columna 01, partido 01, X")));
+        QVERIFY(keeper->choose(ClearCouponId));
+        QCOMPARE(CheckedCells(table), QStringList{});
+        // A screen reader's toggle is a click on the cell.
+        cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCOMPARE(keeper.app.tables.markTable.at(2, 1, 6), 1);
+        QCOMPARE(CheckedCells(table), QStringList{QStringLiteral("Columna 03, partido 07, X")});
+
+        Keeper eight(Keeper8Settings);
+        QCOMPARE(QAccessible::queryAccessibleInterface(eight->control(100))->childCount(), 336);
     }
 
     void keeper8HasEightColumns() {

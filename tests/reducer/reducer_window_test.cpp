@@ -1,5 +1,6 @@
 // The reducer driven as a user would, headless.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <tuple>
 
 #include "bet_file.h"
 #include "bet_messages.h"
@@ -71,6 +73,10 @@ struct Keeper {
     }
 };
 
+void PressKeys(std::initializer_list<Qt::Key> keys) {
+    for (const Qt::Key key : keys) QTest::keyClick(QApplication::focusWidget(), key);
+}
+
 }  // namespace
 
 class ReducerWindowTest : public QObject {
@@ -119,6 +125,39 @@ private slots:
         reducer->clickPicture(30, 25);
         QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
         QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
+    }
+
+    void keysReachOnlyTheInputColumnsAndGenerateAsClicks() {
+        std::vector<unsigned char> clicked;
+        {
+            Reducer reducer;
+            for (const auto& [c, s, r] : {std::tuple{0, 0, 1}, {1, 1, 1}, {1, 2, 0}})
+                reducer->clickPicture(15 + 49 * c + 15 * s + 7, 25 + 15 * r + 7);
+            QVERIFY(reducer->choose(GenerateId));
+            clicked = FileBytes(bet_);
+        }
+        std::filesystem::remove(bet_);
+        Reducer reducer;
+        QWidget* top = WidgetOf(reducer.app.coupon.window);
+        QApplication::setActiveWindow(top);
+        QVERIFY(QTest::qWaitForWindowActive(top));
+        reducer->control(101)->setFocus();
+        PressKeys({Qt::Key_Tab, Qt::Key_Tab});  // past "BMP": there is no "Reset"
+        QCOMPARE(FocusedControl(), reducer.app.coupon.pictureControl);
+        PressKeys({Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+                   Qt::Key_Right, Qt::Key_Return});
+        // Column 02 is the last the cursor reaches.
+        PressKeys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Space});
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(reducer->control(100));
+        QCOMPARE(table->childCount(), 84);
+        int checked = 0;
+        for (int k = 0; k < table->childCount(); ++k) checked += table->child(k)->state().checked;
+        QCOMPARE(checked, 3);
+        QVERIFY(table->tableInterface()->cellAt(0, 5)->state().checked);
+        QCOMPARE(table->tableInterface()->cellAt(0, 5)->text(QAccessible::Name),
+                 QStringLiteral("Columna 02, partido 01, 2"));
+        QVERIFY(reducer->choose(GenerateId));
+        QCOMPARE(FileBytes(bet_), clicked);
     }
 
     void generationLeavesThePictureAndFeedsTheKeeper() {
