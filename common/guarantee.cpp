@@ -38,31 +38,27 @@ HalfOutcomes EnumerateHalf(const std::vector<BetColumn>& columns, const MatchSig
                            int to) {
     HalfOutcomes half;
     half.chunks = static_cast<int>((columns.size() + Lanes - 1) / Lanes);
-    std::vector<std::vector<SignSet>> choices;
+    const auto chunks = static_cast<std::size_t>(half.chunks);
     half.count = 1;
+    half.lanes.assign(chunks, HitLanes{});  // the one outcome of no matches
+    // Match by match, every outcome so far grows by each forecast sign: it
+    // gains a hit in the columns that mark that sign.
     for (int r = from; r < to; ++r) {
-        std::vector<SignSet> signs;
-        for (SignSet s = 1; s <= 4; s <<= 1)
-            if (forecast[r] & s) signs.push_back(s);
-        half.count *= signs.size();
-        choices.push_back(std::move(signs));
-    }
-    half.lanes.resize(half.count * static_cast<std::size_t>(half.chunks));
-
-    // An odometer over the matches' forecast signs, the last match fastest.
-    std::vector<std::size_t> digit(choices.size(), 0);
-    for (std::size_t outcome = 0; outcome < half.count; ++outcome) {
-        HitLanes* lanes = &half.lanes[outcome * static_cast<std::size_t>(half.chunks)];
-        for (std::size_t c = 0; c < columns.size(); ++c) {
-            std::uint8_t hits = 0;
-            for (std::size_t m = 0; m < choices.size(); ++m)
-                hits += (columns[c].marks[from + static_cast<int>(m)] & choices[m][digit[m]]) != 0;
-            lanes[c / Lanes].hits[c % Lanes] = hits;
+        std::vector<HitLanes> grown;
+        grown.reserve(half.lanes.size() * 3);
+        for (std::size_t outcome = 0; outcome < half.count; ++outcome) {
+            for (SignSet sign = 1; sign <= 4; sign = static_cast<SignSet>(sign << 1)) {
+                if ((forecast[r] & sign) == 0) continue;
+                for (std::size_t k = 0; k < chunks; ++k) {
+                    HitLanes lanes = half.lanes[outcome * chunks + k];
+                    for (std::size_t l = 0; l < Lanes && k * Lanes + l < columns.size(); ++l)
+                        lanes.hits[l] += (columns[k * Lanes + l].marks[r] & sign) != 0;
+                    grown.push_back(lanes);
+                }
+            }
         }
-        for (std::size_t m = choices.size(); m-- > 0;) {
-            if (++digit[m] < choices[m].size()) break;
-            digit[m] = 0;
-        }
+        half.lanes = std::move(grown);
+        half.count = chunks > 0 ? half.lanes.size() / chunks : 0;
     }
     return half;
 }
@@ -72,8 +68,12 @@ __m128i Load(const HitLanes& lanes) { return _mm_load_si128(reinterpret_cast<con
 
 // Every column's hits in the outcome made of the two halves, folded over the
 // chunks so that lane l holds the best of columns l, l + 16, ...
+// FixedChunks 1 lets the compiler drop the loop for bets of up to sixteen
+// columns; 0 means `chunks` is only known at run time.
+template <int FixedChunks = 0>
 __m128i Sum(const HitLanes* a, const HitLanes* b, int chunks) {
     __m128i best = _mm_add_epi8(Load(a[0]), Load(b[0]));
+    if constexpr (FixedChunks == 1) return best;
     for (int c = 1; c < chunks; ++c) best = _mm_max_epu8(best, _mm_add_epi8(Load(a[c]), Load(b[c])));
     return best;
 }
@@ -100,46 +100,46 @@ __m128i Fold(__m128i x, __m128i y) {
 
 // The bests of 2^Level consecutive inner outcomes, folded depth first so
 // that few vectors are alive at once.
-template <int Level>
+template <int Level, int FixedChunks>
 __m128i BestsOf(const HitLanes* a, const HitLanes* b, int chunks) {
     if constexpr (Level == 0) {
-        return Sum(a, b, chunks);
+        return Sum<FixedChunks>(a, b, chunks);
     } else {
         constexpr int Half = 1 << (Level - 1);
-        return Fold<Half>(BestsOf<Level - 1>(a, b, chunks), BestsOf<Level - 1>(a, b + Half * chunks, chunks));
+        return Fold<Half>(BestsOf<Level - 1, FixedChunks>(a, b, chunks),
+                          BestsOf<Level - 1, FixedChunks>(a, b + Half * chunks, chunks));
     }
 }
 
-// The bests of sixteen consecutive inner outcomes against one outer, one to a
-// byte. Which byte holds which outcome does not matter to a count, so the
-// sixteen horizontal maxima are done together as a transpose.
-__m128i BestOfSixteen(const HitLanes* a, const HitLanes* b, int chunks) { return BestsOf<4>(a, b, chunks); }
+int OwnBest(const HitLanes* a, int chunks);
 
-// Against one outer outcome, every best lies within eight of the outer's own
-// best column (an inner half has seven matches): byte counters for those
-// eight values, added up once per outer outcome.
-class SixteenTally {
-public:
-    explicit SixteenTally(int lowest) : lowest_(lowest) {}
-    void add(__m128i bests) {
-        const __m128i offset = _mm_sub_epi8(bests, _mm_set1_epi8(static_cast<char>(lowest_)));
+// One outer outcome against every inner one, sixteen at a time: the sixteen
+// horizontal maxima are done together as a transpose (which byte holds which
+// outcome does not matter to a count). Every best lies within eight of the
+// outer's own best column, as the inner half has seven matches, so eight
+// byte counters count them; kept in registers, they are added up at the end
+// (3^7 inner outcomes are 136 blocks, before a byte could wrap).
+template <int FixedChunks>
+void CountAgainst(const HitLanes* a, const HalfOutcomes& inner, int chunks, Histogram& histogram) {
+    constexpr int Span = RowCount - SplitRow + 1;
+    const int lowest = OwnBest(a, chunks);
+    const __m128i base = _mm_set1_epi8(static_cast<char>(lowest));
+    __m128i counts[Span];
+    for (__m128i& count : counts) count = _mm_setzero_si128();
+    std::size_t j = 0;
+    for (; j + 16 <= inner.count; j += 16) {
+        const __m128i offset = _mm_sub_epi8(BestsOf<4, FixedChunks>(a, inner.at(j), chunks), base);
+#pragma GCC unroll 8
         for (int k = 0; k < Span; ++k)
-            counts_[k] = _mm_sub_epi8(counts_[k], _mm_cmpeq_epi8(offset, _mm_set1_epi8(static_cast<char>(k))));
+            counts[k] = _mm_sub_epi8(counts[k], _mm_cmpeq_epi8(offset, _mm_set1_epi8(static_cast<char>(k))));
     }
-    // At most 255 adds may come before this, or a byte counter wraps.
-    void addTo(Histogram& histogram) const {
-        for (int k = 0; k < Span && lowest_ + k <= RowCount; ++k) {
-            const __m128i sums = _mm_sad_epu8(counts_[k], _mm_setzero_si128());
-            histogram[lowest_ + k] += static_cast<std::uint64_t>(_mm_cvtsi128_si32(sums)) +
-                                      static_cast<std::uint64_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
-        }
+    for (int k = 0; k < Span && lowest + k <= RowCount; ++k) {
+        const __m128i sums = _mm_sad_epu8(counts[k], _mm_setzero_si128());
+        histogram[lowest + k] += static_cast<std::uint64_t>(_mm_cvtsi128_si32(sums)) +
+                                 static_cast<std::uint64_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
     }
-
-private:
-    static constexpr int Span = RowCount - SplitRow + 1;
-    int lowest_;
-    __m128i counts_[Span] = {};
-};
+    for (; j < inner.count; ++j) ++histogram[BestOf(a, inner.at(j), chunks)];
+}
 #else
 int BestOf(const HitLanes* a, const HitLanes* b, int chunks) {
     int best = 0;
@@ -164,14 +164,14 @@ Histogram CountBest(const HalfOutcomes& outer, const HalfOutcomes& inner, std::s
     const int chunks = outer.chunks;
     for (std::size_t i = begin; i < end; ++i) {
         const HitLanes* a = outer.at(i);
-        std::size_t j = 0;
 #if defined(__SSE2__)
-        // The inner half has at most 3^7 outcomes: 136 blocks of sixteen.
-        SixteenTally tally(OwnBest(a, chunks));
-        for (; j + 16 <= inner.count; j += 16) tally.add(BestOfSixteen(a, inner.at(j), chunks));
-        tally.addTo(histogram);
+        if (chunks == 1)
+            CountAgainst<1>(a, inner, chunks, histogram);
+        else
+            CountAgainst<0>(a, inner, chunks, histogram);
+#else
+        for (std::size_t j = 0; j < inner.count; ++j) ++histogram[BestOf(a, inner.at(j), chunks)];
 #endif
-        for (; j < inner.count; ++j) ++histogram[BestOf(a, inner.at(j), chunks)];
     }
     return histogram;
 }
