@@ -141,6 +141,13 @@ void MainWindowWidget::placeMenuBar() {
 bool MainWindowWidget::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) send(Message::NcActivate, 1, 0);
     if (event->type() == QEvent::WindowDeactivate) send(Message::NcActivate, 0, 0);
+    // A window manager adds its frame after the window is shown; centre the
+    // outer window once more when that frame first shows up.
+    if (event->type() == QEvent::Move && !centredWithFrame && isVisible() &&
+        frameGeometry().size() != size()) {
+        centredWithFrame = true;
+        CentreWindow(this);
+    }
     return QWidget::event(event);
 }
 

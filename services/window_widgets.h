@@ -23,6 +23,7 @@ public:
     QPointer<QMenuBar> menuBar;
     QEventLoop* loop = nullptr;
     bool ended = false;
+    bool centredWithFrame = false;
 
     std::int32_t send(std::uint32_t message, std::uint32_t first, std::uint32_t second);
     void placeMenuBar();
