@@ -94,6 +94,8 @@ void AddMenuItem(Handle menu, std::string_view text, int idOrSubmenu, int state)
         sub->popup->setTitle(label);
         // Owned by the bar, so it dies with the window.
         sub->popup->setParent(entry->bar.data(), sub->popup->windowFlags());
+        // A pop-up is a window of its own: it takes the window's font only so.
+        sub->popup->setAttribute(Qt::WA_WindowPropagation);
         entry->bar->addMenu(sub->popup);
         sub->owner = menu;
         return;

@@ -295,7 +295,6 @@ Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int h
     QFont font(QString::fromLatin1(ControlFontFace), ControlFontPoints);
     font.setStyleHint(QFont::SansSerif);
     top->setFont(font);
-    top->setAttribute(Qt::WA_WindowPropagation);  // the menu's pop-ups too
     CentreWindow(top);
     return handle;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -96,6 +97,9 @@ private slots:
         const QRect inWindow(button->mapTo(top, QPoint(0, 0)), button->size());
         QVERIFY(top->rect().contains(inWindow));
         QVERIFY(inWindow.top() >= 300 + MenuBarOf(test.window)->height());
+        // The controls' and the menu's 8-point default, not the toolkit's.
+        QCOMPARE(button->font().pointSize(), 8);
+        QCOMPARE(MenuBarOf(test.window)->actions().front()->menu()->font().pointSize(), 8);
         QCOMPARE(test.seen.front().message, Message::InitDialog);
         QCOMPARE(test.seen[1].message, Message::Size);
         QCOMPARE(test.seen[1].second, 830u | (360u << 16));
