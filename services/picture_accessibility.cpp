@@ -9,7 +9,8 @@
 
 #include "surface_registry.h"
 #include "window_test_bridge.h"
-#include "window_widgets.h"
+#include "main_window_widget.h"
+#include "picture_control_widget.h"
 
 namespace {
 
@@ -204,6 +205,7 @@ QAccessibleInterface* WindowAccessibleFactory(const QString& className, QObject*
 
 void InstallWindowAccessibility() {
     QAccessible::installFactory(WindowAccessibleFactory);
+    SetPictureFocusHook(ReportCursorFocus);
     SetControlSurfaceObserver([](QWidget* control, const QRect& area) {
         if (auto* picture = qobject_cast<PictureControlWidget*>(control))
             ReportCheckedChanges(*picture, area);

@@ -9,7 +9,8 @@ class PictureControlWidget;
 class QRect;
 
 // Once per process; every new window calls it. From then on every change
-// to a picture control's surface goes through ReportCheckedChanges.
+// to a picture control's surface goes through ReportCheckedChanges, and
+// every cursor move on a focused picture through ReportCursorFocus.
 void InstallWindowAccessibility();
 // Tells screen readers of the cells whose probe lies in `area` (picture
 // coordinates) and whose checked state changed since they were last told.

@@ -26,6 +26,7 @@ std::map<Handle, RegistryEntry>& Registry();
 Handle RegisterHandle(RegistryEntry entry);
 RegistryEntry* FindHandle(Handle handle);
 MainWindowWidget* WindowWidget(Handle window);
+// The handle the next registration will get: controls know theirs before
+// they are registered.
+Handle NextHandle();
 void SendCommand(Handle window, int id, Handle control);
-void EndWindow(MainWindowWidget* top);
-void CentreWindow(QWidget* top);

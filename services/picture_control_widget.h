@@ -1,38 +1,14 @@
 #pragma once
 
-// Services-internal: the Qt widgets behind a program's window and its
-// picture controls. They translate Qt events into the message protocol.
+// Services-internal: the Qt widget behind a picture control. It shows the
+// control's surface, turns presses and keys into the message protocol, and
+// knows its cells for the keyboard cursor and screen readers.
 
-#include <QPointer>
 #include <QWidget>
 
+#include <vector>
+
 #include "window_services.h"
-
-class QEventLoop;
-class QMenuBar;
-
-class MainWindowWidget : public QWidget {
-    Q_OBJECT
-public:
-    MainWindowWidget(Handle handle, int clientWidth, int clientHeight);
-
-    Handle handle;
-    MessageHandler handler;
-    int* result = nullptr;
-    QWidget* client;  // the controls' parent: the client area below the menu bar
-    QPointer<QMenuBar> menuBar;
-    QEventLoop* loop = nullptr;
-    bool ended = false;
-    bool centredWithFrame = false;
-
-    std::int32_t send(std::uint32_t message, std::uint32_t first, std::uint32_t second);
-    void placeMenuBar();
-
-protected:
-    bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-};
 
 class PictureControlWidget : public QWidget {
     Q_OBJECT
@@ -68,3 +44,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };
+
+// Whoever must hear that the cursor's cell took the focus (screen readers)
+// registers here, so the widget needs nothing of them.
+using PictureFocusHook = void (*)(PictureControlWidget& picture);
+void SetPictureFocusHook(PictureFocusHook hook);
+void TellCursorFocused(PictureControlWidget& picture);

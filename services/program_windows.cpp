@@ -1,0 +1,96 @@
+// The program, its windows, their modal run and the message pass.
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <chrono>
+#include <thread>
+
+#include "main_window_widget.h"
+#include "picture_accessibility.h"
+#include "program_icon.h"
+#include "qt_text.h"
+#include "window_registry.h"
+#include "window_services.h"
+
+namespace {
+
+// The window's and controls' default font; fontconfig picks the sans-serif
+// face it stands for. The coupon draws with its own fonts.
+constexpr const char* ControlFontFace = "MS Sans Serif";
+constexpr int ControlFontPoints = 8;
+
+int OpenWindows() {
+    int count = 0;
+    for (const auto& [handle, entry] : Registry())
+        if (qobject_cast<MainWindowWidget*>(entry.widget.data())) ++count;
+    return count;
+}
+
+}  // namespace
+
+int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(ProgramIcon());
+    return entry();
+}
+
+Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int height,
+                 std::uint32_t, std::uint32_t) {
+    const Handle handle = NextHandle();
+    InstallWindowAccessibility();
+    auto* top = new MainWindowWidget(handle, width, height);
+    RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
+    top->setWindowTitle(FromText(title));
+    QFont font(QString::fromLatin1(ControlFontFace), ControlFontPoints);
+    font.setStyleHint(QFont::SansSerif);
+    top->setFont(font);
+    CentreWindow(top);
+    return handle;
+}
+
+void SetWindowIcon(Handle window, std::string_view resource) {
+    MainWindowWidget* top = WindowWidget(window);
+    if (top && resource == "#200") top->setWindowIcon(ProgramIcon());
+}
+
+void BeginModal(Handle window, MessageHandler handler, int* result) {
+    MainWindowWidget* top = WindowWidget(window);
+    if (!top) return;
+    top->handler = std::move(handler);
+    top->result = result;
+    top->send(Message::InitDialog, static_cast<std::uint32_t>(window), 0);
+    const auto size = static_cast<std::uint32_t>(top->width()) |
+                      (static_cast<std::uint32_t>(top->height()) << 16);
+    top->send(Message::Size, 0, size);
+    top->show();
+    CentreWindow(top);
+    top->raise();
+    top->activateWindow();
+}
+
+void RunModalLoop(Handle window) {
+    MainWindowWidget* top = WindowWidget(window);
+    if (!top || top->ended) return;
+    QEventLoop loop;
+    top->loop = &loop;
+    loop.exec();
+    // The ended window was only scheduled for deletion.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ShowModal(Handle window, MessageHandler handler, int* result) {
+    BeginModal(window, std::move(handler), result);
+    RunModalLoop(window);
+}
+
+int ProcessPendingMessage(int pauseMilliseconds) {
+    QAbstractEventDispatcher* dispatcher =
+        qApp ? QAbstractEventDispatcher::instance(QThread::currentThread()) : nullptr;
+    const bool handled = dispatcher && dispatcher->processEvents(QEventLoop::AllEvents);
+    if (!handled && pauseMilliseconds > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(pauseMilliseconds));
+    return OpenWindows();
+}
+
