@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "temp_folder.h"
 #include "bet_messages.h"
 #include "coupon_model.h"
 
@@ -17,12 +18,8 @@ namespace {
 class BetFileTest : public testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/betfile-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = std::string(pattern) + "/";
         ResetCouponTables(tables_, 16);
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string Bet() const { return BetFilePath(folder_); }
     void WriteBytes(const std::vector<std::uint8_t>& bytes) {
@@ -50,7 +47,8 @@ protected:
         return count;
     }
 
-    std::string folder_;
+    TempFolder temp_{"betfile"};
+    std::string folder_ = temp_.path();
     CouponTables tables_;
 };
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "temp_folder.h"
 #include "bet_messages.h"
 #include "keeper_commands.h"
 #include "keeper_settings.h"
@@ -31,12 +32,6 @@ using Cell = std::tuple<int, int, int>;
 
 class BetFileFaults : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/bet-faults-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = std::string(pattern) + "/";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string Bet() const { return BetFilePath(folder_); }
     std::vector<std::uint8_t> Bytes(const std::string& path) const {
@@ -51,7 +46,8 @@ protected:
         return records;
     }
 
-    std::string folder_;
+    TempFolder temp_{"bet-faults"};
+    std::string folder_ = temp_.path();
 };
 
 std::int32_t RandomField(std::mt19937& random, int usualLimit) {

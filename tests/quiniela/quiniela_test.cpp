@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "temp_folder.h"
 #include "locking_process.h"
 
 namespace {
@@ -57,13 +58,6 @@ const char* const ShownBet =
 
 class QuinielaTest : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/quiniela-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = std::string(pattern) + "/";
-        bet_ = folder_ + "1x2 - Jugada.log";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::string WriteBet(bool withDoubles = true) {
         std::vector<BetRecord> records;
@@ -93,7 +87,9 @@ protected:
         }
     }
 
-    std::string folder_, bet_;
+    TempFolder temp_{"quiniela"};
+    std::string folder_ = temp_.path();
+    std::string bet_ = folder_ + "1x2 - Jugada.log";
 };
 
 TEST_F(QuinielaTest, ShowAndImportRoundTripByteForByte) {

@@ -11,6 +11,7 @@
 #include "bet_messages.h"
 #include "generation.h"
 #include "surface.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -24,16 +25,15 @@ std::vector<std::uint8_t> Bytes(const std::string& path) {
 
 class Generation : public testing::Test {
 protected:
+    TempFolder temp_{"reducer"};
+
     void SetUp() override {
-        char pattern[] = "/tmp/reducer-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        app_.coupon.programFolder = std::string(pattern) + "/";
+        app_.coupon.programFolder = temp_.path();
         app_.coupon.settings = ReducerSettings;
         app_.coupon.pictureBitmap = NewOffscreenSurface(Width, 280);
         FillReductionTable(app_.reduction);
         ResetCouponTables(app_.coupon.tables, 8);
     }
-    void TearDown() override { std::filesystem::remove_all(app_.coupon.programFolder); }
 
     std::string Bet() const { return BetFilePath(app_.coupon.programFolder); }
     std::string Picture() const { return app_.coupon.programFolder + ReducedPictureName; }

@@ -16,6 +16,7 @@
 #include "locking_process.h"
 #include "pending_error.h"
 #include "record_file.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -24,14 +25,10 @@ constexpr int Length = 12;
 class RecordFile : public testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/records-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = std::string(pattern) + "/";
         ClearPendingError();
     }
     void TearDown() override {
         for (int n = 1; n <= 8; ++n) CloseFile(n);
-        std::filesystem::remove_all(folder_);
     }
     std::string Path(const std::string& name) const { return folder_ + name; }
     void Write(const std::string& name, const std::string& bytes) {
@@ -42,7 +39,8 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-    std::string folder_;
+    TempFolder temp_{"records"};
+    std::string folder_ = temp_.path();
 };
 
 }  // namespace

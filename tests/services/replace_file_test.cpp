@@ -14,6 +14,7 @@
 
 #include "locking_process.h"
 #include "replace_file.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -21,15 +22,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 class ReplaceFile : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/replace-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = std::string(pattern) + "/";
-    }
     void TearDown() override {
         if (mounted_) umount(folder_.c_str());
-        chmod(folder_.c_str(), 0755);
-        std::filesystem::remove_all(folder_);
     }
     std::string Path(const std::string& name) const { return folder_ + name; }
     static Bytes Read(const std::string& path) {
@@ -54,7 +48,8 @@ protected:
         return mounted_;
     }
 
-    std::string folder_;
+    TempFolder temp_{"replace"};
+    std::string folder_ = temp_.path();
     bool mounted_ = false;
 };
 

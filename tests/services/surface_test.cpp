@@ -23,6 +23,7 @@
 #include "font_table.h"
 #include "pending_error.h"
 #include "surface_registry.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -530,14 +531,7 @@ TEST(SurfaceCopy, CopiesTheCommonAreaCornerToCornerAndLeavesTheRest) {
 
 class SurfaceBitmapFile : public testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/surface_test_XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string PathOf(const std::string& name) const { return folder + "/" + name; }
+    std::string PathOf(const std::string& name) const { return temp_ / name; }
 
     static std::vector<std::uint8_t> Bytes(const std::string& path) {
         std::ifstream file(path, std::ios::binary);
@@ -557,7 +551,7 @@ protected:
         DrawBox(4, 2, 5, 3, 0, Rgb(10, 20, 30), DefaultColor);
     }
 
-    std::string folder;
+    TempFolder temp_{"surface_test"};
 };
 
 std::uint32_t Read32(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
