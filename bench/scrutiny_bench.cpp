@@ -52,6 +52,29 @@ void PlainGuarantee16ColumnsFullForecast(benchmark::State& state) {
 }
 BENCHMARK(PlainGuarantee16ColumnsFullForecast)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// Either engine over 14 triples, by the number of columns: where the
+// distance engine overtakes the counting one sets the choice in guarantee.cpp.
+void GuaranteeByEngine(benchmark::State& state, GuaranteeEngine engine) {
+    const auto columns = SingleSignColumns(static_cast<int>(state.range(0)));
+    const MatchSigns forecast = FullForecast();
+    for (auto _ : state) benchmark::DoNotOptimize(Guarantee(columns, forecast, ColumnConditions{}, engine));
+}
+BENCHMARK_CAPTURE(GuaranteeByEngine, Counting, GuaranteeEngine::Counting)
+    ->Arg(16)->Arg(32)->Arg(64)->Arg(128)->Arg(300)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GuaranteeByEngine, Distance, GuaranteeEngine::Distance)
+    ->Arg(16)->Arg(300)->Arg(59049)->Unit(benchmark::kMillisecond);
+
+// A conditioned count, as the systems engine verifies its systems.
+void GuaranteeWithConditions(benchmark::State& state) {
+    const auto columns = SingleSignColumns(static_cast<int>(state.range(0)));
+    const MatchSigns forecast = FullForecast();
+    ColumnConditions conditions;
+    conditions.unos = {4, 8};
+    conditions.seguidosHasta = 4;
+    for (auto _ : state) benchmark::DoNotOptimize(Guarantee(columns, forecast, conditions));
+}
+BENCHMARK(GuaranteeWithConditions)->Arg(16)->Arg(300)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "column_conditions.h"
 #include "scrutiny.h"
 
 // What a bet is sure to hit before the matches are played: over every
@@ -21,8 +22,19 @@ struct GuaranteeProfile {
 // column marks the match.
 MatchSigns DefaultForecast(const std::vector<BetColumn>& columns);
 
-// `forecast` must hold at least one sign per match. At most 16 columns.
+// Any number of columns. A forecast without a sign on some match has no
+// outcome.
 GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast);
+// Over the outcomes that meet `conditions` only: `outcomes` counts those.
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                           const ColumnConditions& conditions);
+
+// Both ways of counting give the same profile: column by column (quickest
+// for a few dozen columns) or by distance (a few passes over the outcomes
+// whatever the number of columns). Fastest picks one by the bet's size.
+enum class GuaranteeEngine { Fastest, Counting, Distance };
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                           const ColumnConditions& conditions, GuaranteeEngine engine);
 
 // "Garantía: 10 aciertos", the number of outcomes and one line per k from 14
 // down to the guarantee with its count and share; UTF-8, lines joined by "\n".
