@@ -28,6 +28,13 @@ int OpenWindows() {
     return count;
 }
 
+bool AnyWindowShown() {
+    for (const auto& [handle, entry] : Registry())
+        if (auto* top = qobject_cast<MainWindowWidget*>(entry.widget.data()); top && top->isVisible())
+            return true;
+    return false;
+}
+
 }  // namespace
 
 int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
@@ -89,7 +96,10 @@ int ProcessPendingMessage(int pauseMilliseconds) {
     QAbstractEventDispatcher* dispatcher =
         qApp ? QAbstractEventDispatcher::instance(QThread::currentThread()) : nullptr;
     const bool handled = dispatcher && dispatcher->processEvents(QEventLoop::AllEvents);
-    if (!handled && pauseMilliseconds > 0)
+    // The pause leaves room for the user's input. Before any window is shown
+    // (a program drawing its first picture) no input can be on its way, and
+    // the pauses would only delay the first paint.
+    if (!handled && pauseMilliseconds > 0 && AnyWindowShown())
         std::this_thread::sleep_for(std::chrono::milliseconds(pauseMilliseconds));
     return OpenWindows();
 }

@@ -91,6 +91,9 @@ void ShowModal(Handle window, MessageHandler handler, int* result);
 void BeginModal(Handle window, MessageHandler handler, int* result);
 void RunModalLoop(Handle window);
 
+// Handles what is pending; with nothing pending it pauses for
+// `pauseMilliseconds`, but only while a window is shown. Returns the number
+// of open windows.
 int ProcessPendingMessage(int pauseMilliseconds);
 int ShowMessage(std::string_view text, int buttons, std::string_view title);
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -213,6 +214,23 @@ private slots:
         QVERIFY(test.saw(Message::SysCommand, SysCommandClose));
         QVERIFY(WidgetOf(test.window) == nullptr);
         QVERIFY(ControlSurfaceImage(test.window, 100) == nullptr);
+    }
+
+    void messagePassPausesOnlyWhileAWindowIsShown() {
+        TestWindow test;  // made, not shown yet: nothing can be waiting for it
+        QElapsedTimer clock;
+        clock.start();
+        for (int k = 0; k < 200; ++k) QCOMPARE(ProcessPendingMessage(1), 1);
+        // With a pause each, 200 passes would take at least 200 ms.
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+
+        test.begin();
+        QVERIFY(QTest::qWaitForWindowExposed(WidgetOf(test.window)));
+        QTest::qWait(20);
+        clock.restart();
+        for (int k = 0; k < 20; ++k) ProcessPendingMessage(1);
+        // Most of these passes find nothing to do and pause for 1 ms.
+        QVERIFY2(clock.elapsed() >= 10, qPrintable(QString::number(clock.elapsed())));
     }
 
     void textAndFocus() {
