@@ -8,7 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "surface.h"
+#include "control_font.h"
+#include "font_style.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ struct FontEntry {
 std::deque<FontEntry>& Table() {
     static std::deque<FontEntry> table = [] {
         std::deque<FontEntry> startUp;
-        startUp.push_back({DescribeFont("MS Sans Serif", 8, 0, 0, 0, 0), nullptr});
+        startUp.push_back({DescribeFont(ControlFontFace, 8, 0, 0, 0, 0), nullptr});
         startUp.push_back({DescribeFont("Lucida Console", 0, 0, 0, 0, 0), nullptr});
         startUp.push_back({DescribeFont("Lucida Console", 11, 0, 0, 0, 0), nullptr});
         return startUp;
@@ -39,8 +40,8 @@ FontEntry* EntryOf(Handle font) {
 }
 
 QFont MakeQFont(const FontDescription& description, int pixelSize) {
-    QFont font(QString::fromUtf8(description.face.data(),
-                                 static_cast<qsizetype>(description.face.size())));
+    QFont font(FamilyToRequest(QString::fromUtf8(
+        description.face.data(), static_cast<qsizetype>(description.face.size()))));
     font.setPixelSize(pixelSize);
     font.setWeight(static_cast<QFont::Weight>(description.weight));
     font.setItalic(description.italic);

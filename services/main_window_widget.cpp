@@ -57,6 +57,17 @@ void MainWindowWidget::resizeEvent(QResizeEvent* event) {
     placeMenuBar();  // controls keep their places; only the bar follows the width
 }
 
+MainWindowWidget* WindowWidget(Handle window) {
+    RegistryEntry* entry = FindHandle(window);
+    return entry ? qobject_cast<MainWindowWidget*>(entry->widget.data()) : nullptr;
+}
+
+void SendCommand(Handle window, int id, Handle control) {
+    if (MainWindowWidget* top = WindowWidget(window))
+        top->send(Message::Command, static_cast<std::uint32_t>(id) & 0xFFFFu,
+                  static_cast<std::uint32_t>(control));
+}
+
 // Ends a window: the result, the close and destruction messages, the loop.
 void EndWindow(MainWindowWidget* top) {
     if (top->ended) return;

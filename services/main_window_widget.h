@@ -34,6 +34,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 };
 
+MainWindowWidget* WindowWidget(Handle window);  // nullptr if none
+// A command message to the window's handler, as a button or menu entry sends.
+void SendCommand(Handle window, int id, Handle control);
 // Ends a window: the result, the close and destruction messages, the loop.
 void EndWindow(MainWindowWidget* top);
 void CentreWindow(QWidget* top);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "control_font.h"
 #include "main_window_widget.h"
 #include "picture_accessibility.h"
 #include "program_icon.h"
@@ -16,9 +17,8 @@
 
 namespace {
 
-// The window's and controls' default font; fontconfig picks the sans-serif
-// face it stands for. The coupon draws with its own fonts.
-constexpr const char* ControlFontFace = "MS Sans Serif";
+// The window's and controls' default font is the control face at this size.
+// The coupon draws with its own fonts.
 constexpr int ControlFontPoints = 8;
 
 int OpenWindows() {
@@ -50,7 +50,7 @@ Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int h
     auto* top = new MainWindowWidget(handle, width, height);
     RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
     top->setWindowTitle(FromText(title));
-    QFont font(QString::fromLatin1(ControlFontFace), ControlFontPoints);
+    QFont font(FamilyToRequest(QString::fromLatin1(ControlFontFace)), ControlFontPoints);
     font.setStyleHint(QFont::SansSerif);
     top->setFont(font);
     CentreWindow(top);

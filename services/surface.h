@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "font_style.h"
 #include "handles.h"
 
 // Picture surfaces: one selected surface per process, and primitives that
@@ -14,14 +15,6 @@ struct SurfaceRef {
     int controlId = 0;
     bool operator==(const SurfaceRef&) const = default;
 };
-
-namespace FontStyle {
-inline constexpr int Bold = 1;
-inline constexpr int Italic = 2;
-inline constexpr int Underline = 4;
-inline constexpr int StrikeOut = 8;
-inline constexpr int CellHeight = 16;
-}  // namespace FontStyle
 
 Color Rgb(int red, int green, int blue);
 // Positions are rounded to whole pixels, a half going to the even neighbour.

@@ -1,7 +1,6 @@
 // The table behind window, control and menu handles.
 #include "window_registry.h"
 
-#include "main_window_widget.h"
 #include "window_test_bridge.h"
 
 std::map<Handle, RegistryEntry>& Registry() {
@@ -23,17 +22,6 @@ Handle RegisterHandle(RegistryEntry entry) {
 RegistryEntry* FindHandle(Handle handle) {
     const auto found = Registry().find(handle);
     return found != Registry().end() ? &found->second : nullptr;
-}
-
-MainWindowWidget* WindowWidget(Handle window) {
-    RegistryEntry* entry = FindHandle(window);
-    return entry ? qobject_cast<MainWindowWidget*>(entry->widget.data()) : nullptr;
-}
-
-void SendCommand(Handle window, int id, Handle control) {
-    if (MainWindowWidget* top = WindowWidget(window))
-        top->send(Message::Command, static_cast<std::uint32_t>(id) & 0xFFFFu,
-                  static_cast<std::uint32_t>(control));
 }
 
 QWidget* WidgetOf(Handle handle) {

@@ -11,8 +11,6 @@
 
 #include "window_services.h"
 
-class MainWindowWidget;
-
 struct RegistryEntry {
     QPointer<QWidget> widget;  // a window or a control
     QPointer<QMenu> popup;
@@ -25,8 +23,6 @@ struct RegistryEntry {
 std::map<Handle, RegistryEntry>& Registry();
 Handle RegisterHandle(RegistryEntry entry);
 RegistryEntry* FindHandle(Handle handle);
-MainWindowWidget* WindowWidget(Handle window);
 // The handle the next registration will get: controls know theirs before
 // they are registered.
 Handle NextHandle();
-void SendCommand(Handle window, int id, Handle control);
