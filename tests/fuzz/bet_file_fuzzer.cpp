@@ -1,5 +1,5 @@
 // libFuzzer entry: any bytes as a bet file. Loading must keep to the table
-// and mark exactly the cells of the in-range records.
+// (or to the bet's columns) and mark exactly the cells of the in-range records.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "bet_file.h"
+#include "bet_marks.h"
 #include "coupon_model.h"
 
 namespace {
@@ -57,5 +58,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
         Check(marked == expected.size());
     }
+    // The whole bet: every in-range record, in the saved order.
+    std::set<std::tuple<int, int, int>> expected;
+    for (std::size_t at = 0; at + BetRecordSize <= size; at += BetRecordSize) {
+        const BetRecord r = DecodeBetRecord(data + at);
+        if (r.column >= 0 && r.column < MaxBetColumns && r.sign >= 0 && r.sign < SignCount && r.row >= 0 &&
+            r.row < RowCount)
+            expected.insert({r.column, r.sign, r.row});
+    }
+    BetMarks marks;
+    Check(LoadBetMarks(BetPath(), marks) == 0);
+    const auto records = BetRecordsOf(marks);
+    Check(records.size() == expected.size());
+    auto next = expected.begin();
+    for (const BetRecord& r : records) Check(*next++ == std::tuple<int, int, int>{r.column, r.sign, r.row});
+    Check(marks.empty() || marks.back() != MatchSigns{});
     return 0;
 }
