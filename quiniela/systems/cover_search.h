@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "outcome_space.h"
+#include "loss_buckets.h"
+#include "random_source.h"
+#include "search_budget.h"
+
+// Tabu search for a smaller cover (after Östergård and Davies & Royle): the
+// state is k columns, its cost the outcomes of S no column reaches within
+// the radius. A move takes an uncovered outcome at random and puts one of
+// the columns within reach of it in place of a column of the code, the move
+// that leaves fewest uncovered; a column just moved rests for a few moves.
+// Once nothing is uncovered the column that covers least alone is dropped
+// and the search starts over with k - 1.
+class CoverSearch {
+public:
+    // `inS[i]` marks the outcomes to cover; columns are taken from S, or
+    // from the whole development when `anywhere`.
+    CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
+                std::uint64_t seed);
+
+    // From a cover of S, the smallest cover reached before the budget ends
+    // or the size comes down to `floor`.
+    std::vector<std::uint32_t> shrink(const std::vector<std::uint32_t>& cover, std::size_t floor, SearchBudget& budget);
+
+private:
+    static constexpr std::uint32_t None = ~std::uint32_t{0};
+    static constexpr std::uint64_t WordRest = 10;
+    static constexpr std::uint64_t LevelWork = 50;
+
+    void add(std::uint32_t slot, std::uint32_t word);
+    void remove(std::uint32_t slot);
+    void drop(std::uint32_t slot);
+    // One move; returns the outcomes visited.
+    std::uint64_t step();
+    void markCovered(std::uint32_t outcome);
+    void markUncovered(std::uint32_t outcome);
+
+    const OutcomeSpace& space_;
+    const std::vector<std::uint8_t>& inS_;
+    int radius_;
+    bool anywhere_;
+    RandomSource random_;
+
+    std::vector<std::uint32_t> coverCount_;
+    std::vector<std::uint32_t> ownerXor_;  // XOR of the slots that cover it: the owner when one does
+    std::vector<std::uint32_t> uncoveredAt_;
+    std::vector<std::uint32_t> uncovered_;
+
+    std::vector<std::uint32_t> code_;
+    LossBuckets loss_;  // per slot, the outcomes only it covers
+    std::vector<std::uint64_t> restUntil_;
+    std::vector<std::uint64_t> wordRestUntil_;
+    std::uint64_t moves_ = 0;
+
+    std::vector<std::uint32_t> shared_;  // per slot, scratch for one move
+    std::vector<std::uint32_t> touched_;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+// How long a search may go on: a count of work (outcomes visited), which
+// makes the result the same on every machine, or a wall-clock time when
+// one is asked for. Also polls the cancel flag and reports progress now
+// and then, always from the searching thread.
+class SearchBudget {
+public:
+    using Report = std::function<void(double fraction, std::size_t bestSize)>;
+
+    // `seconds` > 0 replaces the work count by a deadline.
+    SearchBudget(std::uint64_t work, double seconds, const std::atomic<bool>* cancel, Report report);
+
+    // Counts `work` done; false once the search must stop.
+    bool spend(std::uint64_t work, std::size_t bestSize);
+    // For work that is not searching (a first cover): false once cancelled.
+    bool poll(std::size_t bestSize);
+
+    bool cancelled() const { return cancelled_; }
+    std::uint64_t spent() const { return spent_; }
+
+private:
+    double fraction() const;
+    void maybeReport(std::size_t bestSize);
+
+    std::uint64_t work_;
+    double seconds_;
+    const std::atomic<bool>* cancel_;
+    Report report_;
+    std::uint64_t spent_ = 0;
+    std::uint32_t calls_ = 0;
+    bool cancelled_ = false;
+    bool outOfTime_ = false;
+    std::chrono::steady_clock::time_point start_;
+    std::chrono::steady_clock::time_point lastReport_;
+};

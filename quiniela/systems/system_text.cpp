@@ -1,0 +1,32 @@
+#include "system_text.h"
+
+std::string GroupedNumber(std::uint64_t value) {
+    std::string digits = std::to_string(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ".");
+    return digits;
+}
+
+std::string EuroText(std::uint64_t cents) {
+    const std::uint64_t rest = cents % 100;
+    return GroupedNumber(cents / 100) + (rest < 10 ? ",0" : ",") + std::to_string(rest) + " €";
+}
+
+std::string SystemFailureText(const SystemResult& result) {
+    switch (result.failure) {
+        case SystemFailure::None: return "";
+        case SystemFailure::MatchWithoutSign: {
+            const int shown = result.match + 1;
+            return "El partido " + std::string(shown < 10 ? "0" : "") + std::to_string(shown) + " no tiene signo";
+        }
+        case SystemFailure::BadConditions:
+            return "Las condiciones deben ir de 0 a 14 (interrupciones de 0 a 13) y el desde no puede pasar del hasta";
+        case SystemFailure::BadGuarantee: return "La garantía debe ser de 10 a 14 aciertos";
+        case SystemFailure::NoOutcome: return "Ninguna columna del pronóstico cumple las condiciones";
+        case SystemFailure::TooLarge:
+            return "El sistema tendría " + GroupedNumber(result.refusedSize) + " apuestas; el máximo es " +
+                   GroupedNumber(MaxSystemColumns);
+        case SystemFailure::Cancelled: return "Generación cancelada";
+        case SystemFailure::Unverified: return "El sistema no alcanza la garantía pedida (error interno)";
+    }
+    return "";
+}
