@@ -27,6 +27,7 @@ struct CouponApp {
     CouponTables tables;
     bool commandRunning = false;  // see command_scope.h
     bool notesShown = false;      // see picture_notes.h
+    bool checkShown = false;      // a check's highlights are on screen, on every page
 };
 
 inline SurfaceRef PictureControlSurface(const CouponApp& app) {

@@ -1,5 +1,7 @@
 #include "coupon_drawing.h"
 
+#include <string>
+
 #include "coupon_colors.h"
 #include "coupon_geometry.h"
 #include "window_services.h"
@@ -8,6 +10,7 @@ namespace {
 
 constexpr const char* CouponFace = "Arial";
 constexpr int ColumnNumberPoints = 12;
+constexpr int SmallColumnNumberPoints = 9;
 constexpr int SignPoints = 7;
 constexpr int SignaturePoints = 20;
 constexpr int ColumnNumberY = 3;
@@ -22,6 +25,22 @@ void PrintAt(int x, int y, const char* text, Color ink, Color background, int po
     SetSurfaceFont(NewFont(CouponFace, static_cast<float>(points), FontStyle::Bold));
     SetTextPosition(static_cast<float>(x), static_cast<float>(y));
     PrintText(text);
+}
+
+// A column number over its column: two digits as they always were, longer
+// ones moved left, and from five digits on smaller, so that "100000" still
+// stays over its own cells.
+struct NumberPlace {
+    int dx;
+    int dy;
+    int points;
+};
+
+NumberPlace PlaceOfNumber(std::size_t digits) {
+    if (digits <= 2) return {14, 0, ColumnNumberPoints};
+    if (digits == 3) return {10, 0, ColumnNumberPoints};
+    if (digits == 4) return {5, 0, ColumnNumberPoints};
+    return {digits == 5 ? 6 : 3, 3, SmallColumnNumberPoints};
 }
 
 void Box(const CouponCell& cell, Color border, Color fill) {
@@ -42,9 +61,11 @@ void DrawColumn(CouponTables& tables, int column, SurfaceRef target) {
     ProcessPendingMessage(1);
     SelectSurface(target, false);
 
+    // The bet's own column number, whatever page is shown.
     const int x0 = ColumnLeft(column);
-    PrintAt(x0 + 14, ColumnNumberY, TwoDigits(column + 1).c_str(), Salmon, White,
-            ColumnNumberPoints);
+    const std::string number = TwoDigits(tables.firstColumn + column + 1);
+    const NumberPlace place = PlaceOfNumber(number.size());
+    PrintAt(x0 + place.dx, ColumnNumberY + place.dy, number.c_str(), Salmon, White, place.points);
 
     for (int r = 0; r < RowCount; ++r) {
         for (int s = 0; s < SignCount; ++s) {

@@ -8,6 +8,8 @@ void ResetCouponTables(CouponTables& tables, int columnCount) {
     tables.cellTable = CouponTable<CouponCell>(columnCount);
     tables.markTable = CouponTable<std::int32_t>(columnCount);
     tables.resultMarks = CouponTable<std::int32_t>(ResultColumns);
+    tables.bet.clear();
+    tables.firstColumn = 0;
 }
 
 void ResetMarkTable(CouponTables& tables) {

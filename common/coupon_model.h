@@ -12,6 +12,12 @@
 inline constexpr int SignCount = 3;  // "1", "X", "2"
 inline constexpr int RowCount = 14;  // matches
 
+// The signs of one match as bits: 1 = "1", 2 = "X", 4 = "2". In a column, 0
+// is a match without a sign; in a result, a match still to be played.
+using SignSet = std::uint8_t;
+inline constexpr SignSet AllSigns = 7;
+using MatchSigns = std::array<SignSet, RowCount>;
+
 struct CouponCell {
     std::int32_t left = 0;
     std::int32_t top = 0;
@@ -56,14 +62,20 @@ private:
     std::vector<T> slots_;
 };
 
+// The cell and mark tables hold the page on screen: `columnCount` columns
+// from the bet's column `firstColumn`. The whole bet, any number of
+// columns, is kept as sign sets, 14 bytes a column.
 struct CouponTables {
     int columnCount = 0;
     CouponTable<CouponCell> cellTable;
     CouponTable<std::int32_t> markTable;
     CouponTable<std::int32_t> resultMarks;  // only column 0 is used
+    std::vector<MatchSigns> bet;            // per column of the bet; may end in empty columns
+    int firstColumn = 0;
 };
 
-// Discards the three tables and creates them again all zero.
+// Discards the three tables and the bet and creates them again all zero,
+// on the first page.
 void ResetCouponTables(CouponTables& tables, int columnCount);
 // Discards the marks only, as loading a stored bet does.
 void ResetMarkTable(CouponTables& tables);

@@ -14,6 +14,7 @@ constexpr int PictureY = 10;
 constexpr int ControlRowY = 300;
 constexpr int ControlHeight = 18;
 constexpr const char* MenuTitle = "Funciones";
+constexpr const char* PagesMenuTitle = "Boletos";
 // What screen readers call the text box and the picture.
 constexpr const char* FileNameBoxName = "Nombre del fichero BMP";
 constexpr const char* PictureName = "Boleto";
@@ -25,7 +26,7 @@ constexpr int AlwaysEnabled[] = {1003, 1007};
 }  // namespace
 
 void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
-                      PictureHandler pictureProc) {
+                      PictureHandler pictureProc, std::span<const MenuEntry> pagesMenu) {
     app.window = NewWindow(UnitsPixels, 0, MainWindowTitle, RequestedX, RequestedY,
                            plan.clientWidth, WindowHeight, MainWindowStyle, MainWindowExtendedStyle);
     SetWindowIcon(app.window, ProgramIcon);
@@ -50,14 +51,19 @@ void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const Me
     app.originalPictureProc = SetControlHandler(
         app.pictureControl,
         WithCellKeyboard(app.pictureControl, plan.markableColumns, std::move(pictureProc)));
-    app.menuBar = BuildMenu(app.window, menu);
+    app.menuBar = BuildMenu(app.window, menu, pagesMenu);
 }
 
-Handle BuildMenu(Handle window, std::span<const MenuEntry> entries) {
+Handle BuildMenu(Handle window, std::span<const MenuEntry> entries,
+                 std::span<const MenuEntry> pagesEntries) {
     const Handle bar = NewMenuBar();
-    const Handle popup = NewPopupMenu();
-    AddMenuItem(bar, MenuTitle, popup, MenuEnabled);
-    for (const MenuEntry& entry : entries) AddMenuItem(popup, entry.text, entry.id, MenuEnabled);
+    const auto addPopup = [bar](const char* title, std::span<const MenuEntry> items) {
+        const Handle popup = NewPopupMenu();
+        AddMenuItem(bar, title, popup, MenuEnabled);
+        for (const MenuEntry& entry : items) AddMenuItem(popup, entry.text, entry.id, MenuEnabled);
+    };
+    addPopup(MenuTitle, entries);
+    if (!pagesEntries.empty()) addPopup(PagesMenuTitle, pagesEntries);
     AttachMenu(bar, window);
     return bar;
 }

@@ -32,9 +32,11 @@ using PictureHandler =
 // The start-up before the modal run: window, icon, controls, the picture
 // control's handler replaced (and reached by the keyboard too), the menu
 // attached, names for screen readers.
+// `pagesMenu`, when given, is a second pop-up "Boletos" after "Funciones".
 void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
-                      PictureHandler pictureProc);
-Handle BuildMenu(Handle window, std::span<const MenuEntry> entries);
+                      PictureHandler pictureProc, std::span<const MenuEntry> pagesMenu = {});
+Handle BuildMenu(Handle window, std::span<const MenuEntry> entries,
+                 std::span<const MenuEntry> pagesEntries = {});
 
 // Greys "Visualizar", "Comprobar" and "Borrar" while there is no bet file.
 void UpdateMenuStates(CouponApp& app);

@@ -26,17 +26,27 @@ std::string Lowered(std::string text) {
 
 }  // namespace
 
-void SavePictureCommand(CouponApp& app) {
+std::optional<std::string> TypedPictureName(CouponApp& app) {
     const std::string name = GetControlText(ControlWindow(app.window, FileNameBoxId));
-    if (name.empty()) return;
+    if (name.empty()) return std::nullopt;
     if (Lowered(name).find(".bmp") == std::string::npos) {
         ShowMessage(NeedBmpName, MessageButtons::Ok, PictureTitle);
-        return;
+        return std::nullopt;
     }
+    return name;
+}
+
+bool SavePictureAs(CouponApp& app, const std::string& name) {
     const std::string path = app.programFolder + name;
     IgnoringFailure([&] { WriteAttributes(path, Attribute::Archive); });
+    return SaveSurfaceBitmap(path);
+}
+
+void SavePictureCommand(CouponApp& app) {
+    const std::optional<std::string> name = TypedPictureName(app);
+    if (!name) return;
     SelectSurface(PictureControlSurface(app), false);
-    if (SaveSurfaceBitmap(path))
+    if (SavePictureAs(app, *name))
         ShowMessage(PictureSaved, MessageButtons::Ok, PictureTitle);
     else
         ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "bet_pages.h"
 #include "cell_cursor.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
@@ -13,7 +14,9 @@
 std::int32_t ToggleMark(CouponTables& tables, CellIndex cell) {
     const std::int32_t mark = tables.markTable.at(cell) == 0 ? 1 : 0;
     tables.markTable.at(cell) = mark;
-    if (cell.column == 0) tables.resultMarks.at(0, cell.sign, cell.row) = mark;
+    SetBetMark(tables, cell, mark == 1);
+    // The week's result is column "01" only, never the first of a later page.
+    if (cell.column == 0 && tables.firstColumn == 0) tables.resultMarks.at(0, cell.sign, cell.row) = mark;
     return mark;
 }
 
@@ -43,7 +46,7 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
     return CallPreviousHandler(app.originalPictureProc, window, message, first, second);
 }
 
-void DescribePictureCells(Handle control, int columns) {
+void DescribePictureCells(Handle control, int columns, int firstColumn) {
     std::vector<PictureCell> cells;
     cells.reserve(static_cast<std::size_t>(RowCount * columns * SignCount));
     for (int r = 0; r < RowCount; ++r) {
@@ -54,7 +57,7 @@ void DescribePictureCells(Handle control, int columns) {
                 // of its border and of its letter.
                 cells.push_back({geometry.left, geometry.top, geometry.right, geometry.bottom,
                                  geometry.left + 1, geometry.bottom - 2,
-                                 "Columna " + TwoDigits(c + 1) + ", partido " + TwoDigits(r + 1) +
+                                 "Columna " + TwoDigits(firstColumn + c + 1) + ", partido " + TwoDigits(r + 1) +
                                      ", " + geometry.signText.data()});
             }
         }

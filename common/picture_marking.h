@@ -5,7 +5,8 @@
 
 #include "coupon_app.h"
 
-// Toggles the mark of `cell`, mirroring column 0 into the result marks.
+// Toggles the mark of `cell` of the page on screen, in the bet too, and
+// mirrors the first column of the first page into the result marks.
 // Returns the new mark (1 marked, 0 not).
 std::int32_t ToggleMark(CouponTables& tables, CellIndex cell);
 
@@ -18,8 +19,9 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
                          std::uint32_t second);
 
 // Tells the picture control its cells in the first `columns` columns, the
-// ones a click marks, for the keyboard cursor and for screen readers.
-void DescribePictureCells(Handle control, int columns);
+// ones a click marks, for the keyboard cursor and for screen readers; they
+// are named by the bet's column numbers from `firstColumn` on.
+void DescribePictureCells(Handle control, int columns, int firstColumn = 0);
 // Wraps a picture handler so the keyboard reaches those cells: the arrows
 // move a cursor over them, and Space or Enter hands `pictureProc` the press a
 // click at the centre of the cursor's cell would, so a key marks exactly as

@@ -8,6 +8,7 @@ void ShowPictureNotes(CouponApp& app, std::vector<PictureHint> hints,
 }
 
 void EndPictureNotes(CouponApp& app) {
+    app.checkShown = false;  // the notes spoke of it
     if (!app.notesShown) return;
     SetPictureHints(app.pictureControl, {});
     SetPictureDescription(app.pictureControl, "");

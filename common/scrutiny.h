@@ -12,12 +12,6 @@
 // The scrutiny of a bet against the week's result: what every column hits
 // and how many of its simple bets reach each prize category. No toolkit.
 
-// The signs of one match as bits: 1 = "1", 2 = "X", 4 = "2". In a column, 0
-// is a match without a sign; in a result, a match still to be played.
-using SignSet = std::uint8_t;
-inline constexpr SignSet AllSigns = 7;
-using MatchSigns = std::array<SignSet, RowCount>;
-
 // Categories 1ª to 5ª: 14, 13, 12, 11 and 10 hits.
 inline constexpr int PrizeCategories = 5;
 inline constexpr int FirstCategoryHits = 14;

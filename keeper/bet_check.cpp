@@ -1,8 +1,13 @@
 #include "bet_check.h"
 
+#include <algorithm>
+
 #include "bet_file.h"
+#include "bet_marks.h"
+#include "bet_pages.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
+#include "keeper_pages.h"
 #include "picture_notes.h"
 #include "scrutiny.h"
 
@@ -11,23 +16,23 @@ bool IsHit(const CouponTables& tables, CellIndex cell) {
 }
 
 void ShowScrutinyNotes(CouponApp& app) {
-    const Scrutiny scrutiny =
-        Scrutinize(BetColumns(app.tables.markTable, app.settings.columnCount),
-                   ResultSigns(app.tables.resultMarks));
+    const CouponTables& tables = app.tables;
+    const MatchSigns result = ResultSigns(tables.resultMarks);
     std::vector<PictureHint> hints;
     std::string description;
-    for (const ColumnScrutiny& column : scrutiny.columns) {
-        const std::string line = ColumnLine(column);
+    for (BetColumn column : BetColumns(tables.markTable, app.settings.columnCount)) {
+        const int left = ColumnLeft(column.column);
+        column.column += tables.firstColumn;  // told by the bet's own number
+        const std::string line = ColumnLine(ScrutinizeColumn(column, result));
         // The column's number and its cells: where a player points at it.
-        const int left = ColumnLeft(column.bet.column);
         hints.push_back({left, 0, left + SignCount * CellSize, GridTop + RowCount * CellSize, line});
-        description += (description.empty() ? "" : "\n") + line;
+        description += line + "\n";
     }
+    description += TotalLine(Scrutinize(MarkedColumns(tables.bet), result));
     ShowPictureNotes(app, std::move(hints), description);
 }
 
-void CheckBetCommand(CouponApp& app) {
-    LoadBet(app.tables, BetFilePath(app.programFolder));
+void ShowCheckOfPage(CouponApp& app) {
     SelectSurface(PictureControlSurface(app), false);
     for (int c = 0; c < app.settings.columnCount; ++c) {
         for (int s = 0; s < SignCount; ++s) {
@@ -42,4 +47,18 @@ void CheckBetCommand(CouponApp& app) {
         }
     }
     ShowScrutinyNotes(app);
+    app.checkShown = true;
+}
+
+void CheckBetCommand(CouponApp& app) {
+    BetMarks stored;
+    LoadBetMarks(BetFilePath(app.programFolder), stored);
+    // The page shown stays, unless the stored bet does not reach it.
+    const int shown = PageShown(app.tables);
+    const int page = std::min(shown, LastMarkedPage(stored, app.settings.columnCount) + 1);
+    TakeBet(app.tables, std::move(stored), page);
+    EndPictureNotes(app);
+    if (page != shown) DrawPage(app);
+    TellPage(app);
+    ShowCheckOfPage(app);
 }

@@ -1,9 +1,11 @@
 #include "keeper_commands.h"
 
 #include "bet_file.h"
+#include "bet_marks.h"
 #include "bet_messages.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
+#include "keeper_pages.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
 #include "picture_notes.h"
@@ -30,9 +32,8 @@ void DrawFreshCoupon(CouponApp& app) {
 
 void SaveBetCommand(CouponApp& app) {
     const std::string bet = BetFilePath(app.programFolder);
-    // The marks as they are when the command is chosen.
-    const std::vector<BetRecord> records =
-        MarkedRecords(app.tables.markTable, app.settings.columnCount);
+    // The marks of every page as they are when the command is chosen.
+    const std::vector<BetRecord> records = BetRecordsOf(app.tables.bet);
     if (FileExists(bet)) {
         if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, Title) == MessageResult::Yes)
             ReportBetReplacement(ReplaceBet(bet, records));
@@ -50,8 +51,13 @@ void ShowBetCommand(CouponApp& app) {
         ShowMessage(NoBetFile, MessageButtons::Ok, Title);
         return;
     }
-    LoadBet(app.tables, bet);
+    const bool firstPageShown = app.tables.firstColumn == 0;
+    BetMarks stored;
+    LoadBetMarks(bet, stored);  // what could not be read shows as no marks
+    TakeBet(app.tables, std::move(stored), 0);
     EndPictureNotes(app);  // the stored marks now cover the check's display
+    if (!firstPageShown) DrawPage(app);
+    TellPage(app);
     SelectSurface(PictureControlSurface(app), false);
     for (int c = 0; c < app.settings.columnCount; ++c)
         for (int s = 0; s < SignCount; ++s)
@@ -66,4 +72,5 @@ void ClearCouponCommand(CouponApp& app) {
     ClearSurface(White);
     ResetCouponTables(app.tables, app.settings.columnCount);
     DrawFreshCoupon(app);
+    TellPage(app);
 }

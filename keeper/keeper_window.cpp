@@ -4,6 +4,7 @@
 #include "command_scope.h"
 #include "coupon_colors.h"
 #include "keeper_commands.h"
+#include "keeper_pages.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
 #include "picture_marking.h"
@@ -15,6 +16,12 @@ constexpr MenuEntry KeeperMenu[] = {
     {"Grabar Jugada", SaveBetId},   {"-", 0}, {"Visualizar Jugada", ShowBetId}, {"-", 0},
     {"Comprobar Jugada", CheckBetId}, {"-", 0}, {"Limpiar Pantalla", ClearCouponId},
     {"Borrar Jugada", DeleteBetId},
+};
+
+constexpr MenuEntry PagesMenu[] = {
+    {"Página siguiente", NextPageId}, {"Página anterior", PreviousPageId},
+    {"Primera página", FirstPageId},  {"Última página", LastPageId},
+    {"-", 0},                         {"Grabar páginas BMP", SavePagesId},
 };
 
 void Initialise(CouponApp& app) {
@@ -34,6 +41,11 @@ void Command(CouponApp& app, int id) {
         case ResetButtonId: ClearCouponCommand(app); break;
         case DeleteBetId: DeleteBetCommand(app); break;
         case BmpButtonId: SavePictureCommand(app); break;
+        case NextPageId: MovePage(app, PageMove::Next); break;
+        case PreviousPageId: MovePage(app, PageMove::Previous); break;
+        case FirstPageId: MovePage(app, PageMove::First); break;
+        case LastPageId: MovePage(app, PageMove::Last); break;
+        case SavePagesId: SavePagesCommand(app); break;
         default: break;
     }
 }
@@ -48,11 +60,12 @@ void StartKeeper(CouponApp& app, const CouponSettings& settings) {
                      [&app](Handle window, std::uint32_t message, std::uint32_t first,
                             std::uint32_t second) {
                          return PictureProc(app, window, message, first, second);
-                     });
+                     },
+                     PagesMenu);
 }
 
 MessageHandler KeeperHandler(CouponApp& app) {
-    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
+    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t second) {
         switch (message) {
             case Message::InitDialog: {
                 const CommandScope scope(app);
@@ -64,6 +77,11 @@ MessageHandler KeeperHandler(CouponApp& app) {
             case Message::Command: {
                 const CommandScope scope(app);
                 if (scope.entered()) Command(app, CommandId(first));
+                break;
+            }
+            case Message::KeyDown: {
+                const CommandScope scope(app);
+                if (scope.entered()) PageKey(app, first, second);
                 break;
             }
             default: break;

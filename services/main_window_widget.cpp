@@ -1,13 +1,16 @@
 #include "main_window_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
 
 #include <algorithm>
 
+#include "focus_and_keys.h"
 #include "surface_registry.h"
 #include "window_registry.h"
 
@@ -19,6 +22,8 @@ MainWindowWidget::MainWindowWidget(Handle h, int clientWidth, int clientHeight)
       client(new QWidget(this)) {
     resize(clientWidth, clientHeight);
     client->setGeometry(0, 0, clientWidth, clientHeight);
+    // The window's own keys reach it before the focused control takes them.
+    qApp->installEventFilter(this);
 }
 
 std::int32_t MainWindowWidget::send(std::uint32_t message, std::uint32_t first,
@@ -43,6 +48,18 @@ bool MainWindowWidget::event(QEvent* event) {
         CentreWindow(this);
     }
     return QWidget::event(event);
+}
+
+bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || ended) return QWidget::eventFilter(watched, event);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    // Inside the text box the keys stay the text box's.
+    if (!widget || widget->window() != this || qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        return QWidget::eventFilter(watched, event);
+    const std::optional<WindowKey> key = WindowKeyOf(*static_cast<QKeyEvent*>(event));
+    if (!key) return QWidget::eventFilter(watched, event);
+    send(Message::KeyDown, key->key, key->modifiers);
+    return true;
 }
 
 void MainWindowWidget::closeEvent(QCloseEvent* event) {

@@ -27,12 +27,18 @@ inline constexpr std::uint32_t LeftButtonDown = 0x0201;
 namespace VirtualKey {
 inline constexpr std::uint32_t Return = 0x0D;
 inline constexpr std::uint32_t Space = 0x20;
+inline constexpr std::uint32_t Prior = 0x21;  // Page Up
+inline constexpr std::uint32_t Next = 0x22;   // Page Down
+inline constexpr std::uint32_t End = 0x23;
+inline constexpr std::uint32_t Home = 0x24;
 inline constexpr std::uint32_t Left = 0x25;
 inline constexpr std::uint32_t Up = 0x26;
 inline constexpr std::uint32_t Right = 0x27;
 inline constexpr std::uint32_t Down = 0x28;
 }  // namespace VirtualKey
 
+// `second` of a window's KeyDown: Ctrl was held.
+inline constexpr std::uint32_t KeyControlFlag = 0x0008;
 // `first` of a LeftButtonDown: the buttons held.
 inline constexpr std::uint32_t LeftButtonFlag = 0x0001;
 inline constexpr std::uint32_t SysCommandClose = 0xF060;

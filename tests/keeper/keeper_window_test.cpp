@@ -31,6 +31,7 @@
 #include "bet_messages.h"
 #include "coupon_colors.h"
 #include "keeper_settings.h"
+#include "keeper_pages.h"
 #include "keeper_window.h"
 #include "main_window_shell.h"
 #include "program_folder.h"
@@ -625,7 +626,7 @@ private slots:
             eight.clickCell(7, 1, 4);
             QVERIFY(eight->choose(SaveBetId));
         }
-        // A record of keeper16's ninth column lands in keeper8's spare slot.
+        // keeper16's ninth and thirteenth columns are keeper8's second page.
         QVERIFY(AppendBetRecord(bet_, 8, 0, 0));
         QVERIFY(AppendBetRecord(bet_, 12, 0, 0));
         {
@@ -636,10 +637,13 @@ private slots:
         }
         Keeper eight(Keeper8Settings);
         QVERIFY(eight->choose(ShowBetId));
-        QCOMPARE(eight.app.tables.markTable.at(8, 0, 0), 1);
+        QCOMPARE(eight.cellInside(7, 1, 4), SkyBlueRgb);
+        QVERIFY(eight->choose(NextPageId));
+        QCOMPARE(eight.cellInside(0, 0, 0), SkyBlueRgb);
+        QCOMPARE(eight.cellInside(4, 0, 0), SkyBlueRgb);
         eight->answer({QMessageBox::Yes});
         QVERIFY(eight->choose(SaveBetId));
-        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{7, 1, 4}}));
+        QCOMPARE(Records(bet_), (std::vector<BetRecord>{{7, 1, 4}, {8, 0, 0}, {12, 0, 0}}));
     }
 
     void closingEndsTheRunWithZero() {
@@ -775,7 +779,9 @@ private slots:
         const QString fifth = QString::fromUtf8(
             "Columna 05: 2 apuestas, hasta 12 aciertos (3ª: 1, 4ª: 1), 1 por jugar");
         QWidget* picture = keeper->control(100);
-        QCOMPARE(picture->accessibleDescription(), third + QLatin1Char('\n') + fifth);
+        const QString total = QString::fromUtf8("Total: 3 apuestas; 3ª: 2, 4ª: 1");
+        QCOMPARE(picture->accessibleDescription(),
+                 third + QLatin1Char('\n') + fifth + QLatin1Char('\n') + total);
         const auto tipAt = [&](int x, int y) {
             const QPoint at = picture->contentsRect().topLeft() + QPoint(x, y);
             QHelpEvent help(QEvent::ToolTip, at, picture->mapToGlobal(at));
