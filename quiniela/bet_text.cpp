@@ -1,6 +1,6 @@
 #include "bet_text.h"
 
-#include <array>
+#include "bet_marks.h"
 
 namespace {
 
@@ -12,15 +12,17 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// 1..16 written with one or two digits; 0 when it is anything else.
+// 1..100,000 written with any number of digits ("0017"); 0 when it is
+// anything else.
 int ColumnNumber(std::string_view token) {
-    if (token.empty() || token.size() > 2) return 0;
+    if (token.empty()) return 0;
     int number = 0;
     for (const char c : token) {
         if (c < '0' || c > '9') return 0;
         number = number * 10 + (c - '0');
+        if (number > MaxBetColumns) return 0;
     }
-    return number <= CouponColumns ? number : 0;
+    return number;
 }
 
 }  // namespace
@@ -44,7 +46,7 @@ std::string BetText(const std::vector<BetColumn>& columns) {
 
 std::optional<std::vector<BetColumn>> ParseBetText(std::string_view text, std::string& error) {
     std::vector<BetColumn> columns;
-    std::array<int, CouponColumns> seenOnLine{};
+    std::vector<int> seenOnLine(MaxBetColumns, 0);
     int lineNumber = 0;
     while (!text.empty()) {
         const auto end = text.find('\n');
@@ -58,7 +60,7 @@ std::optional<std::vector<BetColumn>> ParseBetText(std::string_view text, std::s
         const std::string_view token = line.substr(0, blank);
         const int number = ColumnNumber(token);
         if (number == 0) {
-            error = where + "column number '" + std::string(token) + "' is not 01..16";
+            error = where + "column number '" + std::string(token) + "' is not 1..100000";
             return std::nullopt;
         }
         if (seenOnLine[number - 1] != 0) {
@@ -79,13 +81,4 @@ std::optional<std::vector<BetColumn>> ParseBetText(std::string_view text, std::s
     }
     error.clear();
     return columns;
-}
-
-CouponTable<std::int32_t> MarkTableOf(const std::vector<BetColumn>& columns) {
-    CouponTable<std::int32_t> marks(CouponColumns);
-    for (const BetColumn& column : columns)
-        for (int r = 0; r < RowCount; ++r)
-            for (int s = 0; s < SignCount; ++s)
-                if (column.marks[r] & (1 << s)) marks.at(column.column, s, r) = 1;
-    return marks;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "bet_marks.h"
 #include "bet_text.h"
 #include "error_codes.h"
 #include "guarantee.h"
@@ -38,13 +39,12 @@ std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile) {
         std::cerr << "No puedo leer fichero ... " << betFile << " es una carpeta\n";
         return std::nullopt;
     }
-    CouponTables tables;
-    ResetCouponTables(tables, CouponColumns);
-    if (const int error = LoadBet(tables, betFile)) {
+    BetMarks marks;
+    if (const int error = LoadBetMarks(betFile, marks)) {
         std::cerr << AppendFailureText(error) << "\n";
         return std::nullopt;
     }
-    return BetColumns(tables.markTable, CouponColumns);
+    return MarkedColumns(marks);
 }
 
 Json MarksJson(const MatchSigns& marks) {
@@ -137,8 +137,7 @@ int ImportBet(const std::string& betFile, const std::string& textFile, bool forc
         return ExitFileFailure;
     }
     // The keeper's record order, so that show | import gives the same bytes.
-    const ReplaceOutcome outcome =
-        ReplaceBet(betFile, MarkedRecords(MarkTableOf(*columns), CouponColumns));
+    const ReplaceOutcome outcome = ReplaceBet(betFile, BetRecordsOf(BetMarksOf(*columns)));
     if (outcome.held) {
         std::cerr << "No se ha podido borrar el fichero ... (" << betFile << ")\n";
         return ExitFileFailure;

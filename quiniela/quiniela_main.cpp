@@ -8,6 +8,7 @@
 #include "bet_file.h"
 #include "commands.h"
 #include "program_folder.h"
+#include "result_arguments.h"
 
 namespace {
 
@@ -68,14 +69,17 @@ int main(int argc, char** argv) {
     addBet(guarantee);
     addJson(guarantee);
 
+    std::vector<std::string> disguised;
+    std::vector<char*> arguments = DisguiseResults(argc, argv, disguised);
     try {
-        app.parse(argc, argv);
+        app.parse(static_cast<int>(arguments.size()), arguments.data());
     } catch (const CLI::ParseError& error) {
         // Help is success; every argument error is bad input.
         return app.exit(error) == 0 ? ExitDone : ExitBadInput;
     }
 
     if (*show) return ShowBet(betFile, json);
+    UndisguiseResults(words);
     if (*check) return CheckBet(betFile, Joined(words), json);
     if (*import) return ImportBet(betFile, textFile, force);
     std::optional<std::string> forecast;

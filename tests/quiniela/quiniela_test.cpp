@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <filesystem>
@@ -100,8 +101,9 @@ TEST_F(QuinielaTest, ShowAndImportRoundTripByteForByte) {
     EXPECT_EQ(Quiniela({"import", "--bet", copy, "--force"}, ShownBet).code, 0);
     EXPECT_EQ(ReadFile(copy), original);
 
-    // Records outside a 16-column coupon and a trailing fragment are skipped.
-    WriteFile(bet_, original + BetBytes({{16, 0, 0}, {-1, 0, 0}, {1, 3, 0}, {1, 0, 14}}) + "\1\2");
+    // Records outside the bet's columns, signs and rows and a trailing
+    // fragment are skipped.
+    WriteFile(bet_, original + BetBytes({{100000, 0, 0}, {-1, 0, 0}, {1, 3, 0}, {1, 0, 14}}) + "\1\2");
     WriteFile(text, "# comment\n\n" + Quiniela({"show", "--bet", bet_}).out);
     EXPECT_EQ(Quiniela({"import", "--bet", folder_ + "new.log", text}).code, 0);
     EXPECT_EQ(ReadFile(folder_ + "new.log"), original);
@@ -158,7 +160,8 @@ TEST_F(QuinielaTest, BadInputExitsTwoAndWritesNothing) {
         {"check 1X2 --bet", "", "result: expected 14 matches"},
         {"check 1X21X2111X2X1Z --bet", "", "unknown sign"},
         {"guarantee 1X21X2111X2X1- --bet", "", "forecast: match 14"},
-        {import, valid + "17 1 X 2 1 X 2 1 1 1 X 2 X 1 2", "line 2: column number"},
+        {import, valid + "100001 1 X 2 1 X 2 1 1 1 X 2 X 1 2", "line 2: column number"},
+        {import, valid + "0 1 X 2 1 X 2 1 1 1 X 2 X 1 2", "line 2: column number"},
         {import, valid + "#\n1 1 1 1 1 1 1 1 1 1 1 1 1 1 1", "line 3: column 01 already given"},
         {import, "02 1 X 2 1 X 2 1 1 1 X 2 X 1", "line 1: expected 14 matches"},
         {import, valid + "\n02 1 X 2 1 X 2 1 1 3 X 2 X 1 2", "line 3: match 9"},
@@ -212,6 +215,70 @@ TEST_F(QuinielaTest, MissingHeldAndExistingBetsAreLeftAsTheyAre) {
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, "Err:  70 Permission denied\n");
     EXPECT_EQ(ReadFile(bet_), original);
+}
+
+// The perfect ternary code over matches 1 to 13, match 14 fixed: 59,049
+// columns, each outcome within one miss of exactly one. A column per
+// information word: ten free matches, then three checks from the check
+// matrix whose columns are the points of the plane over three elements.
+std::string PerfectCodeText() {
+    constexpr int Checks[10][3] = {{0, 1, 1}, {0, 1, 2}, {1, 0, 1}, {1, 0, 2}, {1, 1, 0},
+                                   {1, 1, 1}, {1, 1, 2}, {1, 2, 0}, {1, 2, 1}, {1, 2, 2}};
+    std::string text;
+    for (int info = 0; info < 59049; ++info) {
+        int word[13] = {};
+        for (int j = 0, rest = info; j < 10; ++j, rest /= 3) {
+            word[3 + j] = rest % 3;
+            for (int i = 0; i < 3; ++i) word[i] += word[3 + j] * Checks[j][i];
+        }
+        for (int i = 0; i < 3; ++i) word[i] = (3 - word[i] % 3) % 3;
+        text += (info < 9 ? "0" : "") + std::to_string(info + 1);
+        for (const int sign : word) text += std::string(" ") + "1X2"[sign];
+        text += " 1\n";
+    }
+    return text;
+}
+
+TEST_F(QuinielaTest, EveryCommandTakesEveryColumnOfALargeBet) {
+    const std::string code = PerfectCodeText();
+    ASSERT_EQ(Quiniela({"import", "--bet", bet_}, code).code, 0);
+    EXPECT_EQ(std::filesystem::file_size(bet_), 59049u * 14 * BetRecordSize);
+    EXPECT_EQ(Quiniela({"show", "--bet", bet_}).out, code);
+
+    const Json guarantee = Json::parse(Quiniela({"guarantee", "--json", "--bet", bet_}).out);
+    EXPECT_EQ(guarantee["outcomes"], 1594323);
+    EXPECT_EQ(guarantee["guarantee"], 13);
+    EXPECT_EQ(guarantee["best"]["14"], 59049);
+    EXPECT_EQ(guarantee["best"]["13"], 1594323 - 59049);
+
+    // A result with its first match still to be played, given as typed.
+    // Only the all-"1" column hits the twelve played matches of 2 to 13; of
+    // the columns three misses from it, the 24 that differ on match 1 miss two.
+    const Outcome check = Quiniela({"check", "-1111111111111", "--bet", bet_});
+    EXPECT_EQ(check.code, 0) << check.err;
+    const std::string& out = check.out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 59049 + 1);
+    EXPECT_EQ(out.substr(0, out.find('\n')), "Columna 01: 13 aciertos (2ª categoría), 1 por jugar");
+    EXPECT_NE(out.find("\nColumna 59049: "), std::string::npos);
+    const std::string total = out.substr(out.rfind("Total"));
+    EXPECT_EQ(total.substr(0, total.find(" 5ª")), "Total: 59049 apuestas; 2ª: 1, 4ª: 24,");
+}
+
+TEST_F(QuinielaTest, ColumnNumbersOfAnyLength) {
+    const Outcome imported =
+        Quiniela({"import", "--bet", bet_}, "0017 1 X 2 1 X 2 1 1 1 X 2 X 1 2\n100000 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+                                            "2 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_EQ(Quiniela({"show", "--bet", bet_}).out,
+              "02 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n17 1 X 2 1 X 2 1 1 1 X 2 X 1 2\n"
+              "100000 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n");
+    const Json checked = Json::parse(Quiniela({"check", "--json", "--bet", bet_, "-X2X1-1112XX2-"}).out);
+    EXPECT_EQ(checked["result"][0], "");
+    EXPECT_EQ(checked["result"][1], "X");
+    EXPECT_EQ(checked["columns"][1]["column"], 17);
+    EXPECT_EQ(checked["columns"][1]["hits"], 6);
+    EXPECT_EQ(checked["columns"][1]["pending"], 3);
+    EXPECT_EQ(checked["columns"][2]["column"], 100000);
 }
 
 TEST(QuinielaProgram, LinksNoQt) {

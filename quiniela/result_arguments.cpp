@@ -1,0 +1,39 @@
+#include "result_arguments.h"
+
+#include <string_view>
+
+#include "scrutiny.h"
+
+namespace {
+
+// Takes the place of the leading "-": no option starts with it, and no
+// result holds it.
+constexpr char Disguise = '\x1f';
+
+}  // namespace
+
+std::vector<char*> DisguiseResults(int argc, char** argv, std::vector<std::string>& disguised) {
+    std::vector<char*> kept(argv, argv + argc);
+    disguised.clear();
+    disguised.reserve(static_cast<std::size_t>(argc));  // the words kept point into it
+    bool checking = false;
+    for (std::size_t k = 1; k < kept.size(); ++k) {
+        const std::string_view text = kept[k];
+        if (text == "--") break;  // the rest is positional anyway
+        checking = checking || text == "check";
+        std::string error;
+        // A long option never parses as a result; "-" alone is no option.
+        if (checking && text.size() > 1 && text[0] == '-' && text[1] != '-' &&
+            ParseMatchSigns(text, true, error)) {
+            disguised.emplace_back(text);
+            disguised.back()[0] = Disguise;
+            kept[k] = disguised.back().data();
+        }
+    }
+    return kept;
+}
+
+void UndisguiseResults(std::vector<std::string>& words) {
+    for (std::string& word : words)
+        if (!word.empty() && word[0] == Disguise) word[0] = '-';
+}
