@@ -3,6 +3,8 @@
 # against, and prints median wall times and their ratio:
 #   check of a 16-column bet      beside  /bin/true
 #   guarantee over 14 triples     beside  the plain count (plain_guarantee)
+#   guarantee of 59,049 columns   beside  show --json of the same bet
+#     (the perfect ternary code over matches 1-13, match 14 fixed)
 #
 #   bench/command_line.sh [RUNS]     (after a build into build/)
 set -euo pipefail
@@ -44,3 +46,24 @@ row "check 16 columns / /bin/true" \
 row "guarantee 14 triples / plain" \
   "$(median_us "$bin/quiniela" guarantee 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2 --bet "$bet")" \
   "$(runs=3 median_us "$bin/plain_guarantee" "$bet")"
+
+# The perfect ternary code: per information word of ten free matches, three
+# checks from the check matrix whose columns are the points of the plane
+# over three elements.
+code=$work/code.log
+awk 'BEGIN {
+  split("0 0 1 1 1 1 1 1 1 1", a); split("1 1 0 0 1 1 1 2 2 2", b); split("1 2 1 2 0 1 2 0 1 2", c)
+  for (info = 0; info < 59049; info++) {
+    s1 = s2 = s3 = 0; rest = info; line = ""
+    for (j = 1; j <= 10; j++) {
+      d = rest % 3; rest = int(rest / 3); w[j] = d
+      s1 += d * a[j]; s2 += d * b[j]; s3 += d * c[j]
+    }
+    printf "%02d %s %s %s", info + 1, substr("1X2", (3 - s1 % 3) % 3 + 1, 1),
+      substr("1X2", (3 - s2 % 3) % 3 + 1, 1), substr("1X2", (3 - s3 % 3) % 3 + 1, 1)
+    for (j = 1; j <= 10; j++) printf " %s", substr("1X2", w[j] + 1, 1)
+    print " 1"
+  }
+}' | "$bin/quiniela" import --bet "$code"
+row "guarantee 59049 columns / show --json" \
+  "$(median_us "$bin/quiniela" guarantee --bet "$code")" "$(median_us "$bin/quiniela" show --json --bet "$code")"
