@@ -9,6 +9,7 @@
 #include "commands.h"
 #include "program_folder.h"
 #include "result_arguments.h"
+#include "system_command.h"
 
 namespace {
 
@@ -69,6 +70,11 @@ int main(int argc, char** argv) {
     addBet(guarantee);
     addJson(guarantee);
 
+    // Reduced systems keep their options to themselves.
+    SystemOptions systemOptions;
+    systemOptions.betFile = betFile;
+    CLI::App* system = AddSystemCommand(app, systemOptions);
+
     std::vector<std::string> disguised;
     std::vector<char*> arguments = DisguiseResults(argc, argv, disguised);
     try {
@@ -78,6 +84,7 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? ExitDone : ExitBadInput;
     }
 
+    if (*system) return RunSystemCommand(systemOptions);
     if (*show) return ShowBet(betFile, json);
     UndisguiseResults(words);
     if (*check) return CheckBet(betFile, Joined(words), json);
