@@ -10,12 +10,19 @@ CoverSearch::CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8
       radius_(radius),
       anywhere_(anywhere),
       random_(seed),
+      ballSize_(static_cast<std::uint32_t>(space.ballSize(radius))),
       coverCount_(space.size(), 0),
       ownerXor_(space.size(), 0),
       uncoveredAt_(space.size(), None),
       wordRestUntil_(space.size(), 0) {
     for (std::uint32_t o = 0; o < space.size(); ++o)
         if (inS_[o]) markUncovered(o);
+    // Listing every ball once pays off many times over in the moves.
+    if (static_cast<std::uint64_t>(space.size()) * ballSize_ <= MostListedBalls) {
+        balls_.reserve(static_cast<std::size_t>(space.size()) * ballSize_);
+        for (std::uint32_t o = 0; o < space.size(); ++o)
+            space.forBall(o, radius, [&](std::uint32_t n) { balls_.push_back(n); });
+    }
 }
 
 void CoverSearch::markUncovered(std::uint32_t outcome) {
@@ -34,7 +41,7 @@ void CoverSearch::markCovered(std::uint32_t outcome) {
 
 void CoverSearch::add(std::uint32_t slot, std::uint32_t word) {
     code_[slot] = word;
-    space_.forBall(word, radius_, [&](std::uint32_t o) {
+    forBall(word, [&](std::uint32_t o) {
         if (!inS_[o]) return;
         const std::uint32_t count = ++coverCount_[o];
         ownerXor_[o] ^= slot;
@@ -48,7 +55,7 @@ void CoverSearch::add(std::uint32_t slot, std::uint32_t word) {
 }
 
 void CoverSearch::remove(std::uint32_t slot) {
-    space_.forBall(code_[slot], radius_, [&](std::uint32_t o) {
+    forBall(code_[slot], [&](std::uint32_t o) {
         if (!inS_[o]) return;
         const std::uint32_t count = --coverCount_[o];
         ownerXor_[o] ^= slot;
@@ -65,7 +72,7 @@ void CoverSearch::drop(std::uint32_t slot) {
     const auto last = static_cast<std::uint32_t>(code_.size() - 1);
     if (slot != last) {
         // The last slot takes the freed number.
-        space_.forBall(code_[last], radius_, [&](std::uint32_t o) {
+        forBall(code_[last], [&](std::uint32_t o) {
             if (inS_[o]) ownerXor_[o] ^= last ^ slot;
         });
         code_[slot] = code_[last];
@@ -85,12 +92,12 @@ std::uint64_t CoverSearch::step() {
 
     std::int64_t bestDelta = std::numeric_limits<std::int64_t>::max();
     std::uint32_t bestSlot = None, bestWord = None, ties = 0;
-    space_.forBall(target, radius_, [&](std::uint32_t word) {
+    forBall(target, [&](std::uint32_t word) {
         if ((!anywhere_ && !inS_[word]) || wordRestUntil_[word] > moves_) return;
         // Outcomes the new column reaches: uncovered ones are gained, and
         // those only one slot covers are not lost if that slot is replaced.
         std::int64_t gain = 0;
-        space_.forBall(word, radius_, [&](std::uint32_t o) {
+        forBall(word, [&](std::uint32_t o) {
             ++visited;
             if (!inS_[o]) return;
             const std::uint32_t count = coverCount_[o];
@@ -127,7 +134,7 @@ std::uint64_t CoverSearch::step() {
     if (bestSlot == None) return visited + 1;
     // The word taken out may not come back for a while, nor the slot move
     // again: without both the search circles on a plateau.
-    wordRestUntil_[code_[bestSlot]] = moves_ + WordRest;
+    wordRestUntil_[code_[bestSlot]] = moves_ + WordRest + (code_.size() >= LongRestFrom ? code_.size() / 32 : 0);
     remove(bestSlot);
     add(bestSlot, bestWord);
     restUntil_[bestSlot] = moves_ + 1 + code_.size() / 16 + random_.below(3);

@@ -29,7 +29,21 @@ public:
 private:
     static constexpr std::uint32_t None = ~std::uint32_t{0};
     static constexpr std::uint64_t WordRest = 10;
-    static constexpr std::uint64_t LevelWork = 50;
+    static constexpr std::size_t LongRestFrom = 256;  // codes this large rest words longer
+    static constexpr std::uint64_t LevelWork = 5000;
+    static constexpr std::uint64_t MostListedBalls = 1u << 24;
+
+    // The outcomes within the radius of `center`, from the table when the
+    // balls were small enough to list once.
+    template <typename Visit>
+    void forBall(std::uint32_t center, Visit&& visit) const {
+        if (balls_.empty()) {
+            space_.forBall(center, radius_, visit);
+            return;
+        }
+        const std::uint32_t* ball = balls_.data() + static_cast<std::size_t>(center) * ballSize_;
+        for (std::uint32_t i = 0; i < ballSize_; ++i) visit(ball[i]);
+    }
 
     void add(std::uint32_t slot, std::uint32_t word);
     void remove(std::uint32_t slot);
@@ -44,6 +58,8 @@ private:
     int radius_;
     bool anywhere_;
     RandomSource random_;
+    std::uint32_t ballSize_;
+    std::vector<std::uint32_t> balls_;  // ballSize_ outcomes per outcome, or empty
 
     std::vector<std::uint32_t> coverCount_;
     std::vector<std::uint32_t> ownerXor_;  // XOR of the slots that cover it: the owner when one does

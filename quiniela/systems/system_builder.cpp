@@ -11,12 +11,18 @@
 namespace {
 
 // Outcomes visited by the default search: a few seconds on a small machine.
-constexpr std::uint64_t DefaultEffort = 250'000'000;
+constexpr std::uint64_t DefaultEffort = 600'000'000;
 // Above this many outcomes the search's tables grow too large to pay off;
 // the first cover is kept as it is.
 constexpr std::uint32_t MostSearchedOutcomes = 600'000;
 // Greedy is tried beside a construction only while it is quick.
 constexpr std::uint64_t GreedyVisitsBesideConstruction = 200'000'000;
+// Large developments also start from a searched cover of one match fewer,
+// with this share of the effort.
+constexpr std::uint32_t SmallestExtended = 2000;
+constexpr std::uint64_t ExtendedShare = 4;
+
+std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return b == 0 ? 0 : (a + b - 1) / b; }
 
 bool RangeValid(const CountRange& range, int top) {
     return range.low >= 0 && range.high <= top && range.low <= range.high;
@@ -28,12 +34,36 @@ bool ConditionsValid(const ColumnConditions& c) {
            c.seguidosHasta >= 0 && c.seguidosHasta <= RowCount;
 }
 
-std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return b == 0 ? 0 : (a + b - 1) / b; }
-
 SystemResult Failed(SystemResult result, SystemFailure failure) {
     result.failure = failure;
     result.columns.clear();
     return result;
+}
+
+// A cover of the whole development (no conditions) with the last varying
+// match fixed, searched with `effort`: with every sign of that match added
+// back it starts the search of the whole. Empty when not worth it.
+std::vector<std::uint32_t> ExtendedCover(const MatchSigns& forecast, const OutcomeSpace& space, int radius,
+                                         std::uint64_t seed, std::uint64_t effort, SearchBudget& outer) {
+    if (space.size() < SmallestExtended || space.varying() == 0) return {};
+    const int last = space.varying() - 1;
+    MatchSigns fewer = forecast;
+    fewer[space.matchOf(last)] = static_cast<SignSet>(1 << SignOfDigit(forecast[space.matchOf(last)], 0));
+    const OutcomeSpace smaller(fewer);
+    const std::vector<std::uint8_t> all(smaller.size(), 1);
+    static const ConstructionTable table;
+    SearchBudget budget(effort, 0, nullptr, {});
+    CoverSearch search(smaller, all, radius, true, seed);
+    std::vector<std::uint32_t> start = ConstructionCover(table, smaller, radius);
+    GreedyCover greedy = CoverGreedily(smaller, all, radius, true, outer);
+    if (!greedy.cover.empty() && greedy.cover.size() < start.size()) start = std::move(greedy.cover);
+    const std::vector<std::uint32_t> cover =
+        search.shrink(start, CeilDiv(smaller.size(), smaller.ballSize(radius)), budget);
+    if (!outer.poll(0)) return {};
+    std::vector<std::uint32_t> extended;
+    for (const std::uint32_t word : cover)
+        for (int d = 0; d < space.radix(last); ++d) extended.push_back(word * static_cast<std::uint32_t>(space.radix(last)) + static_cast<std::uint32_t>(d));
+    return extended;
 }
 
 // The first cover of S within the radius, and the lower bound, or a failure.
@@ -55,6 +85,11 @@ SystemResult FirstCover(const SystemRequest& request, const OutcomeSpace& space,
             GreedyCover greedy = CoverGreedily(space, inS, radius, true, budget);
             if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
             if (greedy.cover.size() < cover.size()) cover = std::move(greedy.cover);
+            const std::uint64_t effort = request.effort == 0 ? DefaultEffort : request.effort;
+            std::vector<std::uint32_t> extended =
+                ExtendedCover(request.forecast, space, radius, request.seed, effort / ExtendedShare, budget);
+            if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
+            if (!extended.empty() && extended.size() < cover.size()) cover = std::move(extended);
         }
         return result;
     }
