@@ -1,6 +1,16 @@
 #include "bet_messages.h"
 
+#include "program_folder.h"
 #include "window_services.h"
+
+namespace {
+
+constexpr const char* SaveTitle = "Programador";
+constexpr const char* OverwriteQuestion = "El fichero existe ...\r\nSobrescribir ?";
+constexpr const char* SaveRefused = "Grabacion Abortada ...";
+constexpr const char* Saved = "Grabado ...";
+
+}  // namespace
 
 bool ReportBetReplacement(const ReplaceOutcome& outcome) {
     if (outcome.error == 0) return true;
@@ -16,4 +26,15 @@ bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) 
     if (error == 0) return true;
     ShowMessage(AppendFailureText(error), MessageButtons::Ok, BetFailureTitle);
     return false;
+}
+
+void StoreBetAsking(const std::string& betFile, const std::vector<BetRecord>& records) {
+    if (FileExists(betFile)) {
+        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, SaveTitle) == MessageResult::Yes)
+            ReportBetReplacement(ReplaceBet(betFile, records));
+        else
+            ShowMessage(SaveRefused, MessageButtons::Ok, SaveTitle);
+    } else if (ReportBetReplacement(ReplaceBet(betFile, records))) {
+        ShowMessage(Saved, MessageButtons::Ok, SaveTitle);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "bet_file.h"
 
@@ -18,3 +19,8 @@ bool ReportBetReplacement(const ReplaceOutcome& outcome);
 // WriteBetRecord with its failure shown to the user ("Velmar Soft") and
 // returned as false.
 bool AppendBetRecord(const std::string& betFile, int column, int sign, int row);
+
+// "Grabar Jugada": replaces the stored bet whole by `records`, asking first
+// "El fichero existe ... Sobrescribir ?" when there is one; "Grabado ..."
+// after a new bet, "Grabacion Abortada ..." after No, one box on failure.
+void StoreBetAsking(const std::string& betFile, const std::vector<BetRecord>& records);

@@ -14,9 +14,6 @@
 namespace {
 
 constexpr const char* Title = "Programador";
-constexpr const char* OverwriteQuestion = "El fichero existe ...\r\nSobrescribir ?";
-constexpr const char* SaveRefused = "Grabacion Abortada ...";
-constexpr const char* Saved = "Grabado ...";
 constexpr const char* NoBetFile = "No puedo leer fichero ...\r\nFichero NO existe ...";
 
 }  // namespace
@@ -31,17 +28,8 @@ void DrawFreshCoupon(CouponApp& app) {
 }
 
 void SaveBetCommand(CouponApp& app) {
-    const std::string bet = BetFilePath(app.programFolder);
     // The marks of every page as they are when the command is chosen.
-    const std::vector<BetRecord> records = BetRecordsOf(app.tables.bet);
-    if (FileExists(bet)) {
-        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, Title) == MessageResult::Yes)
-            ReportBetReplacement(ReplaceBet(bet, records));
-        else
-            ShowMessage(SaveRefused, MessageButtons::Ok, Title);
-    } else if (ReportBetReplacement(ReplaceBet(bet, records))) {
-        ShowMessage(Saved, MessageButtons::Ok, Title);
-    }
+    StoreBetAsking(BetFilePath(app.programFolder), BetRecordsOf(app.tables.bet));
     UpdateMenuStates(app);
 }
 
