@@ -38,6 +38,7 @@ std::optional<WindowKey> WindowKeyOf(const QKeyEvent& event) {
     const bool control = (event.modifiers() & Qt::ControlModifier) != 0;
     const std::uint32_t flags = control ? KeyControlFlag : 0;
     switch (event.key()) {
+        case Qt::Key_Escape: return WindowKey{VirtualKey::Escape, flags};
         case Qt::Key_PageUp: return WindowKey{VirtualKey::Prior, flags};
         case Qt::Key_PageDown: return WindowKey{VirtualKey::Next, flags};
         case Qt::Key_Home: return control ? std::optional(WindowKey{VirtualKey::Home, flags}) : std::nullopt;

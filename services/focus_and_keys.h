@@ -11,7 +11,7 @@ class QKeyEvent;
 std::uint32_t VirtualKeyOf(const QKeyEvent& event);
 
 // Keys the window takes wherever the focus is, but in a text box: Page Up
-// and Page Down, Ctrl+Home and Ctrl+End.
+// and Page Down, Ctrl+Home and Ctrl+End, Escape.
 struct WindowKey {
     std::uint32_t key = 0;
     std::uint32_t modifiers = 0;  // KeyControlFlag

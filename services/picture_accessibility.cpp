@@ -60,7 +60,8 @@ public:
         }
         state.focusable = true;
         state.focused = picture_->hasFocus() && picture_->cursorCell == index_;
-        state.checkable = true;
+        state.checkable = !picture_->readOnly;
+        state.readOnly = picture_->readOnly;
         state.checked = picture_->cellChecked(index_);
         state.invisible = !picture_->isVisible();
         return state;
@@ -83,9 +84,12 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
     // Toggling is a click on the cell, with everything a click does.
-    QStringList actionNames() const override { return {toggleAction()}; }
+    QStringList actionNames() const override {
+        if (picture_ && picture_->readOnly) return {};
+        return {toggleAction()};
+    }
     void doAction(const QString& name) override {
-        if (name == toggleAction() && isValid()) picture_->pressCell(index_);
+        if (name == toggleAction() && isValid() && !picture_->readOnly) picture_->pressCell(index_);
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 

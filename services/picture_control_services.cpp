@@ -66,3 +66,7 @@ void SetPictureCursor(Handle control, int cell) {
     if (picture->hasFocus()) TellCursorFocused(*picture);
 }
 
+
+void SetPictureReadOnly(Handle control, bool readOnly) {
+    if (PictureControlWidget* picture = PictureWidget(control)) picture->readOnly = readOnly;
+}

@@ -22,6 +22,7 @@ public:
     std::vector<PictureHint> hints;
     std::vector<PictureCell> cells;  // see SetPictureCells
     int cellColumns = 1;
+    bool readOnly = false;  // cells shown, never toggled
     QRgb markedFill = 0;
     int cursorCell = -1;
     // Focus-visible: the cursor shows once a key is used, until a press.

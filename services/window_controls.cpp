@@ -6,6 +6,7 @@
 #include "picture_control_widget.h"
 #include "qt_text.h"
 #include "surface_registry.h"
+#include "value_controls.h"
 #include "window_registry.h"
 #include "window_services.h"
 
@@ -16,7 +17,7 @@ constexpr QRgb FaceColour = 0xFFF0F0F0;
 }  // namespace
 
 void AddControl(int kind, Handle window, int id, std::string_view text, int x, int y, int width,
-                int height, std::uint32_t, std::uint32_t) {
+                int height, std::uint32_t style, std::uint32_t) {
     MainWindowWidget* top = WindowWidget(window);
     if (!top) return;
     const Handle handle = NextHandle();
@@ -24,7 +25,7 @@ void AddControl(int kind, Handle window, int id, std::string_view text, int x, i
     MessageHandler handler;
     if (kind == ControlKind::PushButton) {
         auto* button = new QPushButton(FromText(text), top->client);
-        button->setAutoDefault(false);
+        button->setAutoDefault((style & ButtonTakesEnter) != 0);
         QObject::connect(button, &QPushButton::clicked,
                          [window, id, handle] { SendCommand(window, id, handle); });
         control = button;
@@ -48,6 +49,8 @@ void AddControl(int kind, Handle window, int id, std::string_view text, int x, i
         picture->handler = handler;
         RegisterControlSurface(window, id, picture, width, height, FaceColour);
         control = picture;
+    } else if ((control = NewValueControl(kind, window, id, handle, text, top->client))) {
+        control->setGeometry(x, y, width, height);
     } else {
         return;
     }

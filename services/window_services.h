@@ -26,6 +26,7 @@ inline constexpr std::uint32_t LeftButtonDown = 0x0201;
 // The keys a picture control passes on to its handler.
 namespace VirtualKey {
 inline constexpr std::uint32_t Return = 0x0D;
+inline constexpr std::uint32_t Escape = 0x1B;
 inline constexpr std::uint32_t Space = 0x20;
 inline constexpr std::uint32_t Prior = 0x21;  // Page Up
 inline constexpr std::uint32_t Next = 0x22;   // Page Down
@@ -48,9 +49,17 @@ inline constexpr int MenuGreyed = 3;
 
 namespace ControlKind {
 inline constexpr int PushButton = 1;
+inline constexpr int Label = 2;        // a line of text
+inline constexpr int Choice = 3;       // a drop-down list; AddControl's text: entries joined by "\n"
+inline constexpr int NumberField = 4;  // a whole number in a range, or open (blank)
+inline constexpr int ProgressBar = 5;
 inline constexpr int TextBox = 9;
 inline constexpr int Picture = 14;
 }  // namespace ControlKind
+
+// AddControl's style for a push button that Enter also presses while it
+// has the focus.
+inline constexpr std::uint32_t ButtonTakesEnter = 0x0001;
 
 namespace MessageButtons {
 inline constexpr int Ok = 0;
@@ -131,8 +140,19 @@ struct PictureCell {
     std::string name;
 };
 void SetPictureCells(Handle control, std::vector<PictureCell> cells, int columns, Color markedFill);
+// Cells that only show: screen readers are told they cannot be toggled.
+void SetPictureReadOnly(Handle control, bool readOnly);
 // The cell under the keyboard cursor: an index into those cells, -1 for none.
 void SetPictureCursor(Handle control, int cell);
+
+// Values of choices (the entry chosen, from 0), number fields (the number,
+// or low - 1 while open) and progress bars (from low to high).
+void SetControlRange(Handle control, int low, int high);
+int GetControlValue(Handle control);
+void SetControlValue(Handle control, int value);
+// The text of a label, push button or text box.
+void SetControlText(Handle control, std::string_view text);
+void SetControlEnabled(Handle control, bool enabled);
 
 // The name screen readers give a control.
 void SetControlAccessibleName(Handle control, std::string_view text);

@@ -1,0 +1,87 @@
+#include "value_controls.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "main_window_widget.h"
+#include "qt_text.h"
+#include "window_registry.h"
+#include "window_services.h"
+
+namespace {
+
+// What a number field shows while it is open.
+const QString OpenText = QStringLiteral("–");
+
+QWidget* WidgetOfControl(Handle control) {
+    RegistryEntry* entry = FindHandle(control);
+    return entry ? entry->widget.data() : nullptr;
+}
+
+}  // namespace
+
+QWidget* NewValueControl(int kind, Handle window, int id, Handle handle, std::string_view text,
+                         QWidget* parent) {
+    if (kind == ControlKind::Label) return new QLabel(FromText(text), parent);
+    if (kind == ControlKind::Choice) {
+        auto* choice = new QComboBox(parent);
+        choice->addItems(FromText(text).split(QLatin1Char('\n')));
+        QObject::connect(choice, &QComboBox::activated,
+                         [window, id, handle](int) { SendCommand(window, id, handle); });
+        return choice;
+    }
+    if (kind == ControlKind::NumberField) {
+        auto* field = new QSpinBox(parent);
+        field->setSpecialValueText(OpenText);
+        field->setRange(-1, 99);
+        field->setValue(-1);
+        return field;
+    }
+    if (kind == ControlKind::ProgressBar) {
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    return nullptr;
+}
+
+void SetControlRange(Handle control, int low, int high) {
+    QWidget* widget = WidgetOfControl(control);
+    if (auto* field = qobject_cast<QSpinBox*>(widget)) {
+        // One below the range is the open value, shown blank.
+        field->setRange(low - 1, high);
+        field->setValue(low - 1);
+    } else if (auto* bar = qobject_cast<QProgressBar*>(widget)) {
+        bar->setRange(low, high);
+    }
+}
+
+int GetControlValue(Handle control) {
+    QWidget* widget = WidgetOfControl(control);
+    if (auto* choice = qobject_cast<QComboBox*>(widget)) return choice->currentIndex();
+    if (auto* field = qobject_cast<QSpinBox*>(widget)) return field->value();
+    if (auto* bar = qobject_cast<QProgressBar*>(widget)) return bar->value();
+    return 0;
+}
+
+void SetControlValue(Handle control, int value) {
+    QWidget* widget = WidgetOfControl(control);
+    if (auto* choice = qobject_cast<QComboBox*>(widget)) choice->setCurrentIndex(value);
+    if (auto* field = qobject_cast<QSpinBox*>(widget)) field->setValue(value);
+    if (auto* bar = qobject_cast<QProgressBar*>(widget)) bar->setValue(value);
+}
+
+void SetControlText(Handle control, std::string_view text) {
+    QWidget* widget = WidgetOfControl(control);
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(FromText(text));
+    if (auto* button = qobject_cast<QPushButton*>(widget)) button->setText(FromText(text));
+    if (auto* box = qobject_cast<QLineEdit*>(widget)) box->setText(FromText(text));
+}
+
+void SetControlEnabled(Handle control, bool enabled) {
+    if (QWidget* widget = WidgetOfControl(control)) widget->setEnabled(enabled);
+}
