@@ -11,6 +11,16 @@
 #include "coupon_geometry.h"
 #include "picture_notes.h"
 
+namespace {
+
+// "Columna 17, partido 01, 1", or "Partido 01, 1" without a column.
+std::string CellName(int column, int match, const char* sign) {
+    const std::string rest = "artido " + TwoDigits(match) + ", " + sign;
+    return column > 0 ? "Columna " + TwoDigits(column) + ", p" + rest : "P" + rest;
+}
+
+}  // namespace
+
 std::int32_t ToggleMark(CouponTables& tables, CellIndex cell) {
     const std::int32_t mark = tables.markTable.at(cell) == 0 ? 1 : 0;
     tables.markTable.at(cell) = mark;
@@ -46,7 +56,7 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
     return CallPreviousHandler(app.originalPictureProc, window, message, first, second);
 }
 
-void DescribePictureCells(Handle control, int columns, int firstColumn) {
+void DescribePictureCells(Handle control, int columns, int firstColumn, bool nameColumns) {
     std::vector<PictureCell> cells;
     cells.reserve(static_cast<std::size_t>(RowCount * columns * SignCount));
     for (int r = 0; r < RowCount; ++r) {
@@ -57,8 +67,8 @@ void DescribePictureCells(Handle control, int columns, int firstColumn) {
                 // of its border and of its letter.
                 cells.push_back({geometry.left, geometry.top, geometry.right, geometry.bottom,
                                  geometry.left + 1, geometry.bottom - 2,
-                                 "Columna " + TwoDigits(firstColumn + c + 1) + ", partido " + TwoDigits(r + 1) +
-                                     ", " + geometry.signText.data()});
+                                 CellName(nameColumns ? firstColumn + c + 1 : 0, r + 1,
+                                          geometry.signText.data())});
             }
         }
     }

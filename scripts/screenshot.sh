@@ -4,19 +4,20 @@
 #
 #   scripts/screenshot.sh PROGRAM [COLUMN,SIGN,ROW ...]
 #
-# PROGRAM is keeper16, keeper8 or reducer; cells count from 0 (sign 0 = "1",
-# 1 = "X", 2 = "2"). Uses the X server in DISPLAY, or starts Xvfb when none is
+# PROGRAM is keeper16, keeper8, reducer or systems; cells count from 0 (sign
+# 0 = "1", 1 = "X", 2 = "2"). In systems the cells are the forecast's (column
+# 0), and "Generar Sistema" is pressed after them. Uses the X server in DISPLAY, or starts Xvfb when none is
 # set. MENU_BAR_HEIGHT overrides the menu bar height used to place the clicks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 usage() {
-  echo "usage: $0 keeper16|keeper8|reducer [COLUMN,SIGN,ROW ...]" >&2
+  echo "usage: $0 keeper16|keeper8|reducer|systems [COLUMN,SIGN,ROW ...]" >&2
   exit 2
 }
 (($# >= 1)) || usage
 case "$1" in
-  keeper16 | keeper8 | reducer) program=$1 ;;
+  keeper16 | keeper8 | reducer | systems) program=$1 ;;
   *) usage ;;
 esac
 shift
@@ -27,7 +28,13 @@ menu_bar_height=${MENU_BAR_HEIGHT:-22}
 scripts/install-deps
 scripts/install-deps imagemagick
 cmake -S . -B build >/dev/null
-cmake --build build -j"$(nproc)" --target "$program" request_window_close >/dev/null
+target=$program
+title='^1X2 \.\.\.$'
+if [[ $program == systems ]]; then
+  target=systems_program
+  title='^1X2 Sistemas$'
+fi
+cmake --build build -j"$(nproc)" --target "$target" request_window_close >/dev/null
 
 # shellcheck source=scripts/xvfb.sh
 source scripts/xvfb.sh
@@ -45,7 +52,7 @@ fi
 
 QT_QPA_PLATFORM=xcb "build/bin/$program" &
 pid=$!
-window_id=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name '^1X2 \.\.\.$' | head -n 1)
+window_id=$(timeout 10 xdotool search --sync --all --onlyvisible --pid "$pid" --name "$title" | head -n 1)
 if [[ -z "$window_id" ]]; then
   echo "screenshot: no window from $program" >&2
   exit 1
@@ -61,6 +68,11 @@ for cell in "$@"; do
   xdotool mousemove --window "$window_id" "$x" "$y" click 1
   sleep 0.2
 done
+if [[ $program == systems ]]; then
+  # "Generar Sistema", then time for the search.
+  xdotool mousemove --window "$window_id" 570 $((menu_bar_height + 234)) click 1
+  sleep 4
+fi
 # Park the pointer outside the window so it leaves no hover mark.
 xdotool mousemove 0 0
 sleep 0.5

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+#include "scrutiny.h"
+#include "systems_app.h"
+
+// The forecast: one coupon column where a click or Space toggles any sign
+// of a match; one, two or three signs make a fixed sign, a double or a
+// triple. Drawn straight on its control.
+
+void DrawForecast(SystemsApp& app);
+void ClearForecast(SystemsApp& app);
+// The replacement handler of the forecast's picture control.
+std::int32_t ForecastProc(SystemsApp& app, Handle control, std::uint32_t message,
+                          std::uint32_t first, std::uint32_t second);
+MatchSigns ForecastSigns(const SystemsApp& app);
