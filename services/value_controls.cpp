@@ -85,3 +85,8 @@ void SetControlText(Handle control, std::string_view text) {
 void SetControlEnabled(Handle control, bool enabled) {
     if (QWidget* widget = WidgetOfControl(control)) widget->setEnabled(enabled);
 }
+
+void SetControlLabel(Handle label, Handle control) {
+    auto* text = qobject_cast<QLabel*>(WidgetOfControl(label));
+    if (QWidget* widget = WidgetOfControl(control); text && widget) text->setBuddy(widget);
+}

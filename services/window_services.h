@@ -154,6 +154,10 @@ void SetControlValue(Handle control, int value);
 void SetControlText(Handle control, std::string_view text);
 void SetControlEnabled(Handle control, bool enabled);
 
+// `label` names `control` for screen readers (Linux names a choice by its
+// entry and finds its label through this relation).
+void SetControlLabel(Handle label, Handle control);
+
 // The name screen readers give a control.
 void SetControlAccessibleName(Handle control, std::string_view text);
 

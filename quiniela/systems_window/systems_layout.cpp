@@ -74,11 +74,13 @@ void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
                             return ForecastProc(app, control, message, first, second);
                         }));
 
-    Add(app, ControlKind::Label, GuaranteeChoiceId + 50, "Garantía", PanelX, 12, 80, RowHeight);
+    const Handle label =
+        Add(app, ControlKind::Label, GuaranteeChoiceId + 50, "Garantía", PanelX, 12, 80, RowHeight);
     app.guaranteeChoice = Add(app, ControlKind::Choice, GuaranteeChoiceId, GuaranteeEntries, FieldX,
                               10, 105, 22);
     SetControlValue(app.guaranteeChoice, DefaultGuaranteeEntry);
     Name(app.guaranteeChoice, "Garantía");
+    SetControlLabel(label, app.guaranteeChoice);
     AddConditions(app);
 
     Add(app, ControlKind::PushButton, GenerateId, "Generar Sistema", PanelX, 222, 115, 24,
