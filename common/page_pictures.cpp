@@ -19,6 +19,10 @@ void DrawPageBitmap(CouponApp& app) {
     for (int c = 0; c < app.settings.columnCount; ++c) DrawColumn(app.tables, c, bitmap);
     DrawSignature(bitmap, app.settings.signatureX);
     SelectSurface(bitmap, false);
+    DrawPageMarks(app);
+}
+
+void DrawPageMarks(CouponApp& app) {
     for (int c = 0; c < app.settings.columnCount; ++c)
         for (int s = 0; s < SignCount; ++s)
             for (int r = 0; r < RowCount; ++r)

@@ -7,6 +7,8 @@
 
 // Draws the page on screen on pictureBitmap, which stays selected.
 void DrawPageBitmap(CouponApp& app);
+// The marks of the page on screen, on the selected surface.
+void DrawPageMarks(CouponApp& app);
 
 // Every page up to the last that holds a mark, as "<name> 01.bmp",
 // "<name> 02.bmp", ... from the name typed in the text box; then one box

@@ -6,6 +6,7 @@
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "keeper_pages.h"
+#include "page_pictures.h"
 #include "main_window_shell.h"
 #include "picture_export.h"
 #include "picture_notes.h"
@@ -47,11 +48,7 @@ void ShowBetCommand(CouponApp& app) {
     if (!firstPageShown) DrawPage(app);
     TellPage(app);
     SelectSurface(PictureControlSurface(app), false);
-    for (int c = 0; c < app.settings.columnCount; ++c)
-        for (int s = 0; s < SignCount; ++s)
-            for (int r = 0; r < RowCount; ++r)
-                if (app.tables.markTable.at(c, s, r) == 1)
-                    DrawMarkedCell(app.tables.cellTable.at(c, s, r));
+    DrawPageMarks(app);
 }
 
 void ClearCouponCommand(CouponApp& app) {
