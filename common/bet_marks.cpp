@@ -4,6 +4,7 @@
 #include <bit>
 #include <climits>
 #include <cstring>
+#include <memory>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -14,8 +15,9 @@
 
 namespace {
 
-// Records per read: one system call per 48 KiB.
-constexpr std::int64_t LoadBlockRecords = 16384;
+// Records per read: 384 KiB, few enough system calls to read a 10 MB bet
+// about as fast as one read of it, and a buffer that stays in the cache.
+constexpr std::int64_t LoadBlockRecords = 32768;
 
 std::uint32_t Field(const std::uint8_t* bytes) {
     std::uint32_t value;
@@ -39,6 +41,13 @@ public:
     // The inner loop, run once per record of a file that can hold over a
     // million: no branch on a record's contents but a rare one to grow.
     void Note(const std::uint8_t* bytes, std::int64_t count) {
+        if (AllInside(bytes, count)) {
+            // Every record of the block marks a cell of the room: nothing
+            // left to check but the mark itself.
+            for (std::int64_t k = 0; k < count; ++k, bytes += BetRecordSize)
+                cells_[Field(bytes) * RowCount + Field(bytes + 8)] |= static_cast<std::uint8_t>(1u << Field(bytes + 4));
+            return;
+        }
         std::int64_t k = 0;
 #if defined(__SSE2__)
         for (; k + 4 <= count; k += 4, bytes += 4 * BetRecordSize) NoteFour(bytes);
@@ -68,6 +77,36 @@ public:
 
 private:
     std::uint32_t Spare() const { return room_ * RowCount; }
+
+    // True when every record of the block lies inside the room, checked
+    // with no branch per record. Saved bets pass whole.
+    bool AllInside(const std::uint8_t* bytes, std::int64_t count) const {
+        const std::uint32_t c = room_ - 1, s = SignCount - 1, r = RowCount - 1;
+        std::int64_t k = 0;
+#if defined(__SSE2__)
+        // Three vectors hold four records; the limits follow the fields'
+        // places in them. Signed compares, so the sign bits are flipped.
+        const __m128i flip = _mm_set1_epi32(INT32_MIN);
+        const auto limits = [](std::uint32_t a, std::uint32_t b, std::uint32_t d, std::uint32_t e) {
+            return _mm_set_epi32(static_cast<int>(e ^ 0x80000000u), static_cast<int>(d ^ 0x80000000u),
+                                 static_cast<int>(b ^ 0x80000000u), static_cast<int>(a ^ 0x80000000u));
+        };
+        const __m128i l0 = limits(c, s, r, c), l1 = limits(s, r, c, s), l2 = limits(r, c, s, r);
+        const auto above = [&](const std::uint8_t* at, __m128i limit) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+            return _mm_cmpgt_epi32(_mm_xor_si128(v, flip), limit);
+        };
+        __m128i outside = _mm_setzero_si128();
+        for (; k + 4 <= count; k += 4, bytes += 4 * BetRecordSize)
+            outside = _mm_or_si128(outside, _mm_or_si128(above(bytes, l0),
+                                                         _mm_or_si128(above(bytes + 16, l1), above(bytes + 32, l2))));
+        if (_mm_movemask_epi8(outside) != 0) return false;
+#endif
+        bool inside = true;
+        for (; k < count; ++k, bytes += BetRecordSize)
+            inside &= (Field(bytes) <= c) & (Field(bytes + 4) <= s) & (Field(bytes + 8) <= r);
+        return inside;
+    }
 
     void Grow(std::uint32_t columns) {
         room_ = std::min<std::uint32_t>(std::max(columns, 2 * room_), MaxBetColumns);
@@ -135,12 +174,14 @@ int LoadBetMarks(const std::string& betFile, BetMarks& marks) {
     OpenRecordFile(betFile, number, FileAccess::Read, BetRecordSize);
     if (const int error = TakePendingError()) return error;
     const std::int64_t count = FileLength(number) / BetRecordSize;
-    std::vector<std::uint8_t> block(static_cast<std::size_t>(std::min(count, LoadBlockRecords)) * BetRecordSize);
+    // Not zeroed first: every byte decoded is read into it before.
+    const auto block = std::make_unique_for_overwrite<std::uint8_t[]>(
+        static_cast<std::size_t>(std::min(count, LoadBlockRecords)) * BetRecordSize);
     MarkLoader loader(marks, count);
     for (std::int64_t first = 1; first <= count;) {
         const std::int64_t wanted = std::min(LoadBlockRecords, count - first + 1);
-        const std::int64_t got = GetRecords(number, first, wanted, block.data());
-        loader.Note(block.data(), got);
+        const std::int64_t got = GetRecords(number, first, wanted, block.get());
+        loader.Note(block.get(), got);
         // A failed or short read keeps what was read before it.
         if (got < wanted || PendingError() != 0) break;
         first += got;

@@ -72,6 +72,39 @@ TEST_F(BetMarksTest, LoadsExactlyTheRecordsInRange) {
     }
 }
 
+// Files of several read blocks, most of them clean, a few with a fault
+// somewhere: a field out of range or a column far past the others.
+TEST_F(BetMarksTest, CleanBlocksAndFaultyBlocksLoadAlike) {
+    std::mt19937 random(29);
+    for (int round = 0; round < 8; ++round) {
+        std::vector<BetRecord> records;
+        for (int k = 0; k < 100000; ++k)
+            records.push_back({static_cast<int>(random() % 6000), static_cast<int>(random() % SignCount),
+                               static_cast<int>(random() % RowCount)});
+        const auto somewhere = [&] { return records.begin() + random() % records.size(); };
+        if (round % 2 == 1) {
+            somewhere()->sign = 3;
+            somewhere()->row = -1;
+            somewhere()->column = MaxBetColumns;
+        }
+        if (round % 4 >= 2) somewhere()->column = MaxBetColumns - 1 - static_cast<int>(random() % 50000);
+        WriteBytes(EncodeBet(records));
+
+        BetMarks expected;
+        for (const BetRecord& r : records) {
+            if (r.column < 0 || r.column >= MaxBetColumns || r.sign < 0 || r.sign >= SignCount || r.row < 0 ||
+                r.row >= RowCount)
+                continue;
+            if (expected.size() <= static_cast<std::size_t>(r.column)) expected.resize(r.column + 1u);
+            expected[r.column][r.row] |= static_cast<SignSet>(1 << r.sign);
+        }
+        BetMarks marks;
+        ASSERT_EQ(LoadBetMarks(Bet(), marks), 0);
+        ASSERT_EQ(marks.size(), expected.size()) << "round " << round;
+        EXPECT_TRUE(marks == expected) << "round " << round;
+    }
+}
+
 TEST_F(BetMarksTest, EveryColumnUpToTheLastSurvivesASaveAndLoad) {
     std::vector<BetColumn> columns;
     for (const int c : {0, 15, 16, 17, 999, 65536, MaxBetColumns - 1}) {
