@@ -1,6 +1,9 @@
 // Starts one of the programs as it really starts and prints the time from
 // the given launch moment to the first paint of its window, and the peak
 // memory so far; then closes the window. Used by bench/startup.sh.
+// With a folder after it, a keeper first shows the bet stored there through
+// "Visualizar Jugada" and the figures are taken once it is shown
+// (bench/bet_memory.sh).
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "keeper_settings.h"
@@ -33,44 +37,66 @@ long PeakKibibytes() {
     return -1;
 }
 
+void Report(long long launched) {
+    std::printf("%.1f %.1f\n", (NowNanoseconds() - launched) / 1e6, PeakKibibytes() / 1024.0);
+}
+
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(long long launched) : launched_(launched) {}
+    // `before` runs once the first paint is over, before the report.
+    FirstPaint(long long launched, std::function<void()> before = {})
+        : launched_(launched), before_(std::move(before)) {}
     bool eventFilter(QObject* object, QEvent* event) override {
         auto* widget = qobject_cast<QWidget*>(object);
         if (!done_ && event->type() == QEvent::Paint && widget && widget->isWindow()) {
             done_ = true;
-            std::printf("%.1f %.1f\n", (NowNanoseconds() - launched_) / 1e6, PeakKibibytes() / 1024.0);
-            QTimer::singleShot(0, widget, [widget] { widget->close(); });
+            if (!before_) Report(launched_);
+            QTimer::singleShot(0, widget, [this, widget] {
+                if (before_) {
+                    before_();
+                    Report(launched_);
+                }
+                widget->close();
+            });
         }
         return false;
     }
 
 private:
     long long launched_;
+    std::function<void()> before_;
     bool done_ = false;
 };
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: startup_probe keeper16|keeper8|reducer LAUNCH_NS\n");
+    const std::string program = argc > 1 ? argv[1] : "";
+    if (argc < 3 || argc > 4 || (argc == 4 && program == "reducer")) {
+        std::fprintf(stderr, "usage: startup_probe keeper16|keeper8|reducer LAUNCH_NS\n"
+                             "       startup_probe keeper16|keeper8 LAUNCH_NS BET_FOLDER\n");
         return 2;
     }
-    const std::string program = argv[1];
     const long long launched = std::stoll(argv[2]);
+    const std::string betFolder = argc == 4 ? std::string(argv[3]) + "/" : "";
     int probeArgc = 1;
     return RunProgram(probeArgc, argv, [&] {
-        FirstPaint probe(launched);
-        qApp->installEventFilter(&probe);
         int result = 0;
         if (program == "reducer") {
+            FirstPaint probe(launched);
+            qApp->installEventFilter(&probe);
             ReducerApp app;
             StartReducer(app);
             ShowModal(app.coupon.window, ReducerHandler(app), &result);
         } else {
             CouponApp app;
+            // The menu entry's own message, as a click on it sends.
+            const auto showBet = [&app, &betFolder] {
+                app.programFolder = betFolder;
+                KeeperHandler(app)(app.window, Message::Command, ShowBetId, 0);
+            };
+            FirstPaint probe(launched, betFolder.empty() ? std::function<void()>() : showBet);
+            qApp->installEventFilter(&probe);
             StartKeeper(app, program == "keeper8" ? Keeper8Settings : Keeper16Settings);
             ShowModal(app.window, KeeperHandler(app), &result);
         }
