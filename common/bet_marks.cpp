@@ -102,10 +102,13 @@ private:
                                                          _mm_or_si128(above(bytes + 16, l1), above(bytes + 32, l2))));
         if (_mm_movemask_epi8(outside) != 0) return false;
 #endif
-        bool inside = true;
+        // Branch-free over the last few records: one flag for all of them.
+        unsigned inside = 1;
         for (; k < count; ++k, bytes += BetRecordSize)
-            inside &= (Field(bytes) <= c) & (Field(bytes + 4) <= s) & (Field(bytes + 8) <= r);
-        return inside;
+            inside &= static_cast<unsigned>(Field(bytes) <= c) &
+                      static_cast<unsigned>(Field(bytes + 4) <= s) &
+                      static_cast<unsigned>(Field(bytes + 8) <= r);
+        return inside != 0;
     }
 
     void Grow(std::uint32_t columns) {
