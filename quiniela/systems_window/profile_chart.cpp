@@ -30,6 +30,9 @@ void DrawProfileChart(SystemsApp& app) {
     ClearSurface(White);
     DrawBox(BarLeft - 4, BaseY, BarLeft + Bars * BarPitch - 8, BaseY + 1, 0, Black, Black);
     const GuaranteeProfile& profile = app.result.profile;
+    // Screen readers hear the lines the bars stand for.
+    SetPictureDescription(ControlWindow(app.slip.window, ChartControlId),
+                          app.hasSystem ? GuaranteeText(profile) : "");
     for (int k = 0; k < Bars; ++k) {
         const int hits = RowCount - k;
         const int x = BarLeft + k * BarPitch;

@@ -6,7 +6,7 @@
 #include "page_pictures.h"
 #include "picture_export.h"
 #include "slip_view.h"
-#include "system_search.h"
+#include "background_search.h"
 #include "system_text.h"
 
 namespace {

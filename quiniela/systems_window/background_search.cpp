@@ -1,4 +1,4 @@
-#include "system_search.h"
+#include "background_search.h"
 
 #include <atomic>
 #include <thread>
