@@ -19,12 +19,19 @@ class CoverSearch {
 public:
     // `inS[i]` marks the outcomes to cover; columns are taken from S, or
     // from the whole development when `anywhere`.
+    // `balls` from ListBalls, shared by searches of the same space.
     CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
-                std::uint64_t seed);
+                const std::vector<std::uint32_t>& balls);
+
+    // Every ball of the space listed once, which pays off many times over in
+    // the moves; empty when too large to keep.
+    static std::vector<std::uint32_t> ListBalls(const OutcomeSpace& space, int radius);
 
     // From a cover of S, the smallest cover reached before the budget ends
-    // or the size comes down to `floor`.
-    std::vector<std::uint32_t> shrink(const std::vector<std::uint32_t>& cover, std::size_t floor, SearchBudget& budget);
+    // or the size comes down to `floor`. Each call starts afresh: the same
+    // cover, floor, seed and work give the same result.
+    std::vector<std::uint32_t> shrink(const std::vector<std::uint32_t>& cover, std::size_t floor, std::uint64_t seed,
+                                      SearchBudget& budget);
 
 private:
     static constexpr std::uint32_t None = ~std::uint32_t{0};
@@ -45,6 +52,16 @@ private:
         for (std::uint32_t i = 0; i < ballSize_; ++i) visit(ball[i]);
     }
 
+    // Of the outcomes `word` reaches: how many are uncovered, and the slot
+    // whose replacement by `word` loses fewest (`farSlot` at `farCost`, or
+    // one sharing outcomes with it); its loss net of those shared.
+    struct Weighed {
+        std::int64_t gain;
+        std::int64_t cost;
+        std::uint32_t slot;
+    };
+    Weighed weigh(std::uint32_t word, std::uint32_t farSlot, std::int64_t farCost);
+
     void add(std::uint32_t slot, std::uint32_t word);
     void remove(std::uint32_t slot);
     void drop(std::uint32_t slot);
@@ -57,12 +74,15 @@ private:
     const std::vector<std::uint8_t>& inS_;
     int radius_;
     bool anywhere_;
-    RandomSource random_;
+    RandomSource random_{0};
     std::uint32_t ballSize_;
-    std::vector<std::uint32_t> balls_;  // ballSize_ outcomes per outcome, or empty
+    const std::vector<std::uint32_t>& balls_;  // ballSize_ outcomes per outcome, or empty
 
-    std::vector<std::uint32_t> coverCount_;
-    std::vector<std::uint32_t> ownerXor_;  // XOR of the slots that cover it: the owner when one does
+    // Per outcome, one word read at once in the moves: the number of slots
+    // that cover it (high half) and the XOR of those slots, which is the
+    // owner when one does (low half).
+    static constexpr std::uint64_t OneCover = std::uint64_t{1} << 32;
+    std::vector<std::uint64_t> covered_;
     std::vector<std::uint32_t> uncoveredAt_;
     std::vector<std::uint32_t> uncovered_;
 

@@ -45,6 +45,7 @@ bool SearchBudget::poll(std::size_t bestSize) {
 bool SearchBudget::spend(std::uint64_t work, std::size_t bestSize) {
     spent_ += work;
     if (!poll(bestSize)) return false;
+    if (superseded_ && superseded_->load(std::memory_order_relaxed)) return false;
     if (seconds_ > 0) return !outOfTime_;
     return spent_ < work_;
 }

@@ -22,6 +22,10 @@ public:
     // For work that is not searching (a first cover): false once cancelled.
     bool poll(std::size_t bestSize);
 
+    // A second flag that ends the search early without cancelling it: the
+    // result is no longer wanted.
+    void stopWhen(const std::atomic<bool>* superseded) { superseded_ = superseded; }
+
     bool cancelled() const { return cancelled_; }
     std::uint64_t spent() const { return spent_; }
 
@@ -32,6 +36,7 @@ private:
     std::uint64_t work_;
     double seconds_;
     const std::atomic<bool>* cancel_;
+    const std::atomic<bool>* superseded_ = nullptr;
     Report report_;
     std::uint64_t spent_ = 0;
     std::uint32_t calls_ = 0;

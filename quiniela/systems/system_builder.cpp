@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "construction_table.h"
-#include "cover_search.h"
 #include "greedy_cover.h"
 #include "outcome_space.h"
 #include "search_budget.h"
+#include "system_search.h"
 
 namespace {
 
@@ -17,10 +17,6 @@ constexpr std::uint64_t DefaultEffort = 600'000'000;
 constexpr std::uint32_t MostSearchedOutcomes = 600'000;
 // Greedy is tried beside a construction only while it is quick.
 constexpr std::uint64_t GreedyVisitsBesideConstruction = 200'000'000;
-// Large developments also start from a searched cover of one match fewer,
-// with this share of the effort.
-constexpr std::uint32_t SmallestExtended = 2000;
-constexpr std::uint64_t ExtendedShare = 4;
 
 std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return b == 0 ? 0 : (a + b - 1) / b; }
 
@@ -38,32 +34,6 @@ SystemResult Failed(SystemResult result, SystemFailure failure) {
     result.failure = failure;
     result.columns.clear();
     return result;
-}
-
-// A cover of the whole development (no conditions) with the last varying
-// match fixed, searched with `effort`: with every sign of that match added
-// back it starts the search of the whole. Empty when not worth it.
-std::vector<std::uint32_t> ExtendedCover(const MatchSigns& forecast, const OutcomeSpace& space, int radius,
-                                         std::uint64_t seed, std::uint64_t effort, SearchBudget& outer) {
-    if (space.size() < SmallestExtended || space.varying() == 0) return {};
-    const int last = space.varying() - 1;
-    MatchSigns fewer = forecast;
-    fewer[space.matchOf(last)] = static_cast<SignSet>(1 << SignOfDigit(forecast[space.matchOf(last)], 0));
-    const OutcomeSpace smaller(fewer);
-    const std::vector<std::uint8_t> all(smaller.size(), 1);
-    static const ConstructionTable table;
-    SearchBudget budget(effort, 0, nullptr, {});
-    CoverSearch search(smaller, all, radius, true, seed);
-    std::vector<std::uint32_t> start = ConstructionCover(table, smaller, radius);
-    GreedyCover greedy = CoverGreedily(smaller, all, radius, true, outer);
-    if (!greedy.cover.empty() && greedy.cover.size() < start.size()) start = std::move(greedy.cover);
-    const std::vector<std::uint32_t> cover =
-        search.shrink(start, CeilDiv(smaller.size(), smaller.ballSize(radius)), budget);
-    if (!outer.poll(0)) return {};
-    std::vector<std::uint32_t> extended;
-    for (const std::uint32_t word : cover)
-        for (int d = 0; d < space.radix(last); ++d) extended.push_back(word * static_cast<std::uint32_t>(space.radix(last)) + static_cast<std::uint32_t>(d));
-    return extended;
 }
 
 // The first cover of S within the radius, and the lower bound, or a failure.
@@ -85,11 +55,6 @@ SystemResult FirstCover(const SystemRequest& request, const OutcomeSpace& space,
             GreedyCover greedy = CoverGreedily(space, inS, radius, true, budget);
             if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
             if (greedy.cover.size() < cover.size()) cover = std::move(greedy.cover);
-            const std::uint64_t effort = request.effort == 0 ? DefaultEffort : request.effort;
-            std::vector<std::uint32_t> extended =
-                ExtendedCover(request.forecast, space, radius, request.seed, effort / ExtendedShare, budget);
-            if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
-            if (!extended.empty() && extended.size() < cover.size()) cover = std::move(extended);
         }
         return result;
     }
@@ -139,8 +104,9 @@ SystemResult BuildSystem(const SystemRequest& request, const SystemProgress& pro
     if (result.outcomes == 0) return Failed(result, SystemFailure::NoOutcome);
 
     const int radius = RowCount - request.guarantee;
-    SearchBudget budget(request.effort == 0 ? DefaultEffort : request.effort, request.seconds, progress.cancel,
-                        progress.report);
+    // This budget only polls the cancel flag and reports while the first
+    // cover is built; the searches have their own.
+    SearchBudget budget(0, 0, progress.cancel, progress.report);
     std::vector<std::uint32_t> cover;
     if (radius == 0) {
         // Only S itself guarantees every outcome of S.
@@ -155,8 +121,20 @@ SystemResult BuildSystem(const SystemRequest& request, const SystemProgress& pro
         result = FirstCover(request, space, inS, radius, budget, cover, result);
         if (result.failure != SystemFailure::None) return result;
         if (space.size() <= MostSearchedOutcomes && cover.size() > result.lowerBound) {
-            CoverSearch search(space, inS, radius, request.anywhere, request.seed);
-            cover = search.shrink(cover, result.lowerBound, budget);
+            const SystemSearch search{forecast,
+                                      space,
+                                      inS,
+                                      radius,
+                                      request.anywhere,
+                                      !request.conditions.restricts(),
+                                      static_cast<std::size_t>(result.lowerBound),
+                                      request.seed,
+                                      request.effort == 0 ? DefaultEffort : request.effort,
+                                      request.seconds,
+                                      progress.cancel,
+                                      progress.report};
+            cover = SearchSystem(search, cover, budget);
+            if (cover.empty()) return Failed(result, SystemFailure::Cancelled);
         }
         if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
     }
