@@ -14,6 +14,7 @@
 
 #include "bet_check.h"
 #include "bet_file.h"
+#include "bet_marks.h"
 #include "bet_messages.h"
 #include "coupon_drawing.h"
 #include "generation.h"
@@ -94,14 +95,13 @@ std::string OneMebibyteBet() {
 
 void LoadBetOfOneMebibyte(benchmark::State& state) {
     const std::string folder = OneMebibyteBet();
-    CouponTables tables;
-    ResetCouponTables(tables, 16);
-    for (auto _ : state) LoadBet(tables, BetFilePath(folder));
+    BetMarks marks;
+    for (auto _ : state) LoadBetMarks(BetFilePath(folder), marks);
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(LoadBetOfOneMebibyte)->Unit(benchmark::kMillisecond);
 
-// The floor LoadBet is measured against: one open, one read, one close.
+// The floor the load is measured against: one open, one read, one close.
 void PlainReadOfOneMebibyte(benchmark::State& state) {
     const std::string folder = OneMebibyteBet();
     std::vector<char> buffer(1 << 20);

@@ -3,17 +3,16 @@
 //   plain_guarantee BETFILE
 #include <cstdio>
 
-#include "bet_file.h"
+#include "bet_marks.h"
 #include "plain_guarantee.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) return 2;
-    CouponTables tables;
-    ResetCouponTables(tables, 16);
-    if (LoadBet(tables, argv[1]) != 0) return 1;
+    BetMarks marks;
+    if (LoadBetMarks(argv[1], marks) != 0) return 1;
     MatchSigns forecast;
     forecast.fill(AllSigns);
-    const auto best = PlainBestCounts(BetColumns(tables.markTable, 16), forecast);
+    const auto best = PlainBestCounts(MarkedColumns(marks), forecast);
     for (int k = RowCount; k >= 0; --k) std::printf("%d %llu\n", k, static_cast<unsigned long long>(best[k]));
     return 0;
 }

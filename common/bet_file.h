@@ -46,8 +46,3 @@ std::vector<std::uint8_t> EncodeBet(std::span<const BetRecord> records);
 // held by another program stays (outcome.held). On failure the old bet is
 // untouched.
 ReplaceOutcome ReplaceBet(const std::string& betFile, std::span<const BetRecord> records);
-
-// Replaces the marks with the stored bet, read in large blocks. Records
-// outside the table are skipped. Returns the error of a failed open or read
-// (the marks then hold what was read before it); the windows ignore it.
-int LoadBet(CouponTables& tables, const std::string& betFile);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "bet_marks.h"
+#include "bet_pages.h"
 #include "temp_folder.h"
 #include "bet_messages.h"
 #include "coupon_model.h"
@@ -17,10 +19,6 @@ namespace {
 
 class BetFileTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetCouponTables(tables_, 16);
-    }
-
     std::string Bet() const { return BetFilePath(folder_); }
     void WriteBytes(const std::vector<std::uint8_t>& bytes) {
         std::ofstream out(Bet(), std::ios::binary);
@@ -39,17 +37,15 @@ protected:
         }
         WriteBytes(bytes);
     }
-    int MarkCount() const {
-        int count = 0;
-        for (int c = 0; c <= 16; ++c)
-            for (int s = 0; s <= 3; ++s)
-                for (int r = 0; r <= 14; ++r) count += tables_.markTable.at(c, s, r);
-        return count;
+    // The stored bet as a fresh load reads it back.
+    std::vector<BetRecord> Loaded() {
+        EXPECT_EQ(LoadBetMarks(Bet(), marks_), 0);
+        return BetRecordsOf(marks_);
     }
 
     TempFolder temp_{"betfile"};
     std::string folder_ = temp_.path();
-    CouponTables tables_;
+    BetMarks marks_;
 };
 
 }  // namespace
@@ -85,10 +81,7 @@ TEST_F(BetFileTest, TrailingFragmentIsIgnoredThenOverwritten) {
     bytes.push_back(9);  // a 25-byte file
     WriteBytes(bytes);
 
-    LoadBet(tables_, Bet());
-    EXPECT_EQ(MarkCount(), 2);
-    EXPECT_EQ(tables_.markTable.at(1, 1, 1), 1);
-    EXPECT_EQ(tables_.markTable.at(2, 2, 2), 1);
+    EXPECT_EQ(Loaded(), (std::vector<BetRecord>{{1, 1, 1}, {2, 2, 2}}));
 
     ASSERT_TRUE(AppendBetRecord(Bet(), 3, 0, 4));
     const auto after = ReadBytes();
@@ -96,36 +89,30 @@ TEST_F(BetFileTest, TrailingFragmentIsIgnoredThenOverwritten) {
     EXPECT_EQ(DecodeBetRecord(after.data() + 24), (BetRecord{3, 0, 4}));
 }
 
-TEST_F(BetFileTest, LoadReplacesMarksAndSkipsRecordsOutsideTheTable) {
-    tables_.markTable.at(5, 0, 0) = 1;
+TEST_F(BetFileTest, LoadReplacesMarksAndSkipsRecordsOutsideTheBet) {
+    marks_.resize(6);
+    marks_[5][0] = 1;
     WriteRecords({{3, 0, 0}, {3, 0, 0}, {16, 3, 14}, {17, 0, 0}, {-1, 0, 0}, {0, 4, 0},
-                  {0, 0, 15}, {0, 0, -1}, {0x7FFFFFFF, 0, 0}, {0, 2, 13}});
-    LoadBet(tables_, Bet());
-    EXPECT_EQ(tables_.markTable.at(5, 0, 0), 0);
-    EXPECT_EQ(tables_.markTable.at(3, 0, 0), 1);
-    EXPECT_EQ(tables_.markTable.at(16, 3, 14), 1) << "spare slot";
-    EXPECT_EQ(tables_.markTable.at(0, 2, 13), 1);
-    EXPECT_EQ(MarkCount(), 3);
+                  {0, 0, 15}, {0, 0, -1}, {0x7FFFFFFF, 0, 0}, {0, 2, 13}, {99999, 1, 1},
+                  {100000, 0, 0}});
+    EXPECT_EQ(Loaded(), (std::vector<BetRecord>{{0, 2, 13}, {3, 0, 0}, {17, 0, 0}, {99999, 1, 1}}));
 }
 
 TEST_F(BetFileTest, LoadOfAMissingFileCreatesItEmpty) {
-    tables_.markTable.at(1, 1, 1) = 1;
-    LoadBet(tables_, Bet());
-    EXPECT_EQ(MarkCount(), 0);
+    marks_.resize(2);
+    marks_[1][1] = 2;
+    EXPECT_EQ(Loaded(), std::vector<BetRecord>{});
     EXPECT_TRUE(std::filesystem::exists(Bet()));
     EXPECT_EQ(std::filesystem::file_size(Bet()), 0u);
 }
 
-TEST_F(BetFileTest, LoadIntoTheEightColumnTable) {
+TEST_F(BetFileTest, TheNinthColumnIsKeeper8sSecondPage) {
     CouponTables eight;
     ResetCouponTables(eight, 8);
     WriteRecords({{7, 2, 13}, {8, 0, 0}, {9, 0, 0}, {15, 2, 13}});
-    LoadBet(eight, Bet());
-    EXPECT_EQ(eight.markTable.at(7, 2, 13), 1);
-    EXPECT_EQ(eight.markTable.at(8, 0, 0), 1) << "ninth column lands in the spare slot";
-    int count = 0;
-    for (int c = 0; c <= 8; ++c)
-        for (int s = 0; s <= 3; ++s)
-            for (int r = 0; r <= 14; ++r) count += eight.markTable.at(c, s, r);
-    EXPECT_EQ(count, 2);
+    Loaded();
+    TakeBet(eight, marks_, 0);
+    EXPECT_EQ(MarkedRecords(eight.markTable, 8), (std::vector<BetRecord>{{7, 2, 13}}));
+    ShowPageMarks(eight, 1);
+    EXPECT_EQ(MarkedRecords(eight.markTable, 8), (std::vector<BetRecord>{{0, 0, 0}, {1, 0, 0}, {7, 2, 13}}));
 }

