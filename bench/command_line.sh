@@ -9,6 +9,8 @@
 #   bench/command_line.sh [RUNS]     (after a build into build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=bench/perfect_code.sh
+source bench/perfect_code.sh
 runs=${1:-21}
 bin=${BUILD_DIR:-build}/bin
 [[ -x $bin/quiniela && -x $bin/plain_guarantee ]] || { echo "build first" >&2; exit 1; }
@@ -47,23 +49,8 @@ row "guarantee 14 triples / plain" \
   "$(median_us "$bin/quiniela" guarantee 1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2,1X2 --bet "$bet")" \
   "$(runs=3 median_us "$bin/plain_guarantee" "$bet")"
 
-# The perfect ternary code: per information word of ten free matches, three
-# checks from the check matrix whose columns are the points of the plane
-# over three elements.
+# The perfect ternary code over matches 1-13.
 code=$work/code.log
-awk 'BEGIN {
-  split("0 0 1 1 1 1 1 1 1 1", a); split("1 1 0 0 1 1 1 2 2 2", b); split("1 2 1 2 0 1 2 0 1 2", c)
-  for (info = 0; info < 59049; info++) {
-    s1 = s2 = s3 = 0; rest = info; line = ""
-    for (j = 1; j <= 10; j++) {
-      d = rest % 3; rest = int(rest / 3); w[j] = d
-      s1 += d * a[j]; s2 += d * b[j]; s3 += d * c[j]
-    }
-    printf "%02d %s %s %s", info + 1, substr("1X2", (3 - s1 % 3) % 3 + 1, 1),
-      substr("1X2", (3 - s2 % 3) % 3 + 1, 1), substr("1X2", (3 - s3 % 3) % 3 + 1, 1)
-    for (j = 1; j <= 10; j++) printf " %s", substr("1X2", w[j] + 1, 1)
-    print " 1"
-  }
-}' | "$bin/quiniela" import --bet "$code"
+perfect_code_bet "$bin/quiniela" "$code"
 row "guarantee 59049 columns / show --json" \
   "$(median_us "$bin/quiniela" guarantee --bet "$code")" "$(median_us "$bin/quiniela" show --json --bet "$code")"
