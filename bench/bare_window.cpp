@@ -25,21 +25,9 @@
 #include <fstream>
 #include <string>
 
+#include "process_clock.h"
+
 namespace {
-
-long long NowNanoseconds() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-long PeakKibibytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
 
 class FirstPaint : public QObject {
 public:

@@ -21,21 +21,9 @@
 #include "reducer_window.h"
 #include "window_services.h"
 
+#include "process_clock.h"
+
 namespace {
-
-long long NowNanoseconds() {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-long PeakKibibytes() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return -1;
-}
 
 void Report(long long launched) {
     std::printf("%.1f %.1f\n", (NowNanoseconds() - launched) / 1e6, PeakKibibytes() / 1024.0);

@@ -58,11 +58,7 @@ class KeeperPagesTest : public QObject {
     std::string bet_ = BetFilePath(folder_);
 
 private slots:
-    void init() {
-        std::filesystem::remove(bet_);
-        for (const auto& entry : std::filesystem::directory_iterator(folder_))
-            if (entry.path().extension() == ".bmp") std::filesystem::remove(entry.path());
-    }
+    void init() { RemoveBetAndPictures(folder_); }
 
     void aFortyColumnBetRoundTripsWithExactlyOneChange() {
         std::vector<BetRecord> records = ColumnsBet(40);

@@ -94,15 +94,7 @@ class KeeperWindowTest : public QObject {
     std::string bet_ = BetFilePath(folder_);
 
 private slots:
-    void init() {
-        std::filesystem::remove(bet_);
-        for (const auto& entry : std::filesystem::directory_iterator(folder_))
-            if (entry.path().extension() == ".bmp" || entry.path().extension() == ".BMP" ||
-                entry.path().filename().string().find(".bmp") != std::string::npos) {
-                chmod(entry.path().c_str(), 0644);
-                std::filesystem::remove_all(entry.path());
-            }
-    }
+    void init() { RemoveBetAndPictures(folder_); }
 
     void windowAndMenuFollowTheBetFile() {
         Keeper keeper(Keeper16Settings);

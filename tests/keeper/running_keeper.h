@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <initializer_list>
 #include <memory>
@@ -30,9 +32,7 @@ struct Keeper {
         driver = std::make_unique<WindowDriver>(app.window, app.menuBar);
     }
     ~Keeper() {
-        if (QWidget* top = WidgetOf(app.window)) top->close();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseProgramWindow(app.window);
     }
     WindowDriver& operator*() { return *driver; }
     WindowDriver* operator->() { return driver.get(); }
@@ -72,4 +72,16 @@ inline void Activate(Handle window) {
     QWidget* top = WidgetOf(window);
     QApplication::setActiveWindow(top);
     QVERIFY(QTest::qWaitForWindowActive(top));
+}
+
+// A clean program folder for the next test: no bet and no picture, also
+// pictures a test left read-only or named "x.bmp.y".
+inline void RemoveBetAndPictures(const std::string& folder) {
+    std::filesystem::remove(BetFilePath(folder));
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".bmp") == std::string::npos && name.find(".BMP") == std::string::npos) continue;
+        chmod(entry.path().c_str(), 0644);
+        std::filesystem::remove_all(entry.path());
+    }
 }

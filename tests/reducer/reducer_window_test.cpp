@@ -47,9 +47,7 @@ struct Reducer {
         driver = std::make_unique<WindowDriver>(app.coupon.window, app.coupon.menuBar);
     }
     ~Reducer() {
-        if (QWidget* top = WidgetOf(app.coupon.window)) top->close();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseProgramWindow(app.coupon.window);
     }
     WindowDriver* operator->() { return driver.get(); }
     QRgb cellInside(int c, int s, int r) {
@@ -67,9 +65,7 @@ struct Keeper {
         driver = std::make_unique<WindowDriver>(app.window, app.menuBar);
     }
     ~Keeper() {
-        if (QWidget* top = WidgetOf(app.window)) top->close();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseProgramWindow(app.window);
     }
 };
 

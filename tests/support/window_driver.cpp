@@ -106,3 +106,9 @@ std::vector<unsigned char> FileBytes(const std::string& path) {
     if (!in) return {};
     return {std::istreambuf_iterator<char>(in), {}};
 }
+
+void CloseProgramWindow(Handle window) {
+    if (QWidget* top = WidgetOf(window)) top->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -55,5 +55,9 @@ private:
     std::vector<QMessageBox::StandardButton> answers_;
 };
 
+// Closes a program's window as its title-bar button would, if it is still
+// open, and lets Qt delete it.
+void CloseProgramWindow(Handle window);
+
 // Bytes of a file, empty when it does not exist.
 std::vector<unsigned char> FileBytes(const std::string& path);

@@ -36,9 +36,7 @@ struct RunningSystems {
         QVERIFY(QTest::qWaitForWindowActive(top));
     }
     ~RunningSystems() {
-        if (QWidget* top = WidgetOf(app.slip.window)) top->close();
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        CloseProgramWindow(app.slip.window);
     }
     WindowDriver* operator->() { return driver.get(); }
 
