@@ -9,7 +9,7 @@
 #include "commands.h"
 #include "program_folder.h"
 #include "result_arguments.h"
-#include "system_command.h"
+#include "system_subcommand.h"
 
 namespace {
 

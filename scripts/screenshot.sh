@@ -28,13 +28,11 @@ menu_bar_height=${MENU_BAR_HEIGHT:-22}
 scripts/install-deps
 scripts/install-deps imagemagick
 cmake -S . -B build >/dev/null
-target=$program
 title='^1X2 \.\.\.$'
 if [[ $program == systems ]]; then
-  target=systems_program
   title='^1X2 Sistemas$'
 fi
-cmake --build build -j"$(nproc)" --target "$target" request_window_close >/dev/null
+cmake --build build -j"$(nproc)" --target "$program" request_window_close >/dev/null
 
 # shellcheck source=scripts/xvfb.sh
 source scripts/xvfb.sh

@@ -10,7 +10,7 @@
 #include "program_folder.h"
 #include "profile_chart.h"
 #include "slip_view.h"
-#include "system_commands.h"
+#include "systems_commands.h"
 #include "systems_layout.h"
 
 namespace {

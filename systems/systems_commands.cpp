@@ -1,4 +1,4 @@
-#include "system_commands.h"
+#include "systems_commands.h"
 
 #include "bet_marks.h"
 #include "bet_messages.h"

@@ -1,4 +1,4 @@
-#include "system_command.h"
+#include "system_subcommand.h"
 
 #include <unistd.h>
 
