@@ -5,6 +5,7 @@
 
 #include "counting_guarantee.h"
 #include "distance_guarantee.h"
+#include "number_text.h"
 
 namespace {
 
@@ -69,9 +70,7 @@ std::string GuaranteeText(const GuaranteeProfile& profile) {
     for (int k = RowCount; k >= profile.guarantee; --k) {
         // Hundredths of a percent, rounded, in whole numbers: no locale.
         const std::uint64_t hundredths = (profile.best[k] * 20000 + profile.outcomes) / (2 * profile.outcomes);
-        const std::uint64_t cents = hundredths % 100;
-        const std::string shown = std::to_string(hundredths / 100) + (cents < 10 ? ",0" : ",") + std::to_string(cents);
-        text += "\n" + hits(k) + ": " + std::to_string(profile.best[k]) + " (" + shown + " %)";
+        text += "\n" + hits(k) + ": " + std::to_string(profile.best[k]) + " (" + HundredthsText(hundredths) + " %)";
     }
     return text;
 }

@@ -12,6 +12,7 @@
 #include "bet_file.h"
 #include "bet_text.h"
 #include "commands.h"
+#include "number_text.h"
 #include "program_folder.h"
 #include "system_builder.h"
 #include "system_text.h"

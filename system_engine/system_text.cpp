@@ -1,15 +1,6 @@
 #include "system_text.h"
 
-std::string GroupedNumber(std::uint64_t value) {
-    std::string digits = std::to_string(value);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ".");
-    return digits;
-}
-
-std::string EuroText(std::uint64_t cents) {
-    const std::uint64_t rest = cents % 100;
-    return GroupedNumber(cents / 100) + (rest < 10 ? ",0" : ",") + std::to_string(rest) + " €";
-}
+#include "number_text.h"
 
 std::string SystemFailureText(const SystemResult& result) {
     switch (result.failure) {

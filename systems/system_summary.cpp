@@ -1,6 +1,6 @@
 #include "system_summary.h"
 
-#include "system_text.h"
+#include "number_text.h"
 
 int SlipCount(std::size_t columns) {
     return static_cast<int>((columns + ColumnsPerSlip - 1) / ColumnsPerSlip);

@@ -182,11 +182,4 @@ TEST(BuildSystem, CancelStopsTheSearchWithNothingBuilt) {
     EXPECT_EQ(reports, 1);
 }
 
-TEST(SystemText, SpanishMoneyAndNumbers) {
-    EXPECT_EQ(EuroText(1800), "18,00 €");
-    EXPECT_EQ(EuroText(123405), "1.234,05 €");
-    EXPECT_EQ(GroupedNumber(999), "999");
-    EXPECT_EQ(GroupedNumber(4782969), "4.782.969");
-}
-
 }  // namespace
