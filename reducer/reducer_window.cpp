@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-#include "command_scope.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
@@ -13,6 +12,7 @@
 #include "picture_marking.h"
 #include "picture_notes.h"
 #include "program_folder.h"
+#include "program_run.h"
 #include "record_file.h"
 
 namespace {
@@ -24,9 +24,9 @@ constexpr const char* PictureSaved = "Ya ha sido grabado ...";
 constexpr const char* BmpSuffix = ".bmp";
 
 constexpr MenuEntry ReducerMenu[] = {
-    {"Generar Reducida", GenerateId},
+    {"Generar Reducida", GenerateReducedId},
     {"-", 0},
-    {"Limpiar Pantalla", ClearInputId},
+    {"Limpiar Pantalla", ClearCouponId},
 };
 
 // The two input columns, drawn straight on the control.
@@ -86,6 +86,15 @@ std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t m
     return CallPreviousHandler(app.coupon.originalPictureProc, control, message, first, second);
 }
 
+void Command(ReducerApp& app, int id) {
+    switch (id) {
+        case GenerateReducedId: GenerateReduced(app); break;
+        case ClearCouponId: ClearInput(app); break;
+        case BmpButtonId: SavePicture(app); break;
+        default: break;
+    }
+}
+
 }  // namespace
 
 bool IsAcceptedPictureName(const std::string& name) {
@@ -110,38 +119,16 @@ void StartReducer(ReducerApp& app) {
 }
 
 MessageHandler ReducerHandler(ReducerApp& app) {
-    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
-        switch (message) {
-            case Message::InitDialog: {
-                const CommandScope scope(app.coupon);
-                Initialise(app);
-                break;
-            }
-            case Message::NcActivate: HandleActivation(app.coupon, first); break;
-            case Message::Destroy: HandleDestruction(app.coupon); break;
-            case Message::Command: {
-                const CommandScope scope(app.coupon);
-                if (!scope.entered()) break;
-                switch (CommandId(first)) {
-                    case GenerateId: GenerateReduced(app); break;
-                    case ClearInputId: ClearInput(app); break;
-                    case BmpButtonId: SavePicture(app); break;
-                    default: break;
-                }
-                break;
-            }
-            default: break;
-        }
-        return 0;
-    };
+    return ProgramHandler(app.coupon, {.initialise = [&app] { Initialise(app); },
+                                       .command = [&app](int id) { Command(app, id); }});
 }
 
 int RunReducer(int argc, char** argv) {
-    return RunProgram(argc, argv, [] {
-        ReducerApp app;
-        StartReducer(app);
-        int result = 0;
-        ShowModal(app.coupon.window, ReducerHandler(app), &result);
-        return result;
-    });
+    return RunCouponProgram<ReducerApp>(
+        argc, argv,
+        [](ReducerApp& app) -> CouponApp& {
+            StartReducer(app);
+            return app.coupon;
+        },
+        ReducerHandler);
 }

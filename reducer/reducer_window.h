@@ -2,8 +2,8 @@
 
 #include "reducer_app.h"
 
-inline constexpr int GenerateId = 1006;
-inline constexpr int ClearInputId = 1007;
+// "Generar Reducida"; "Limpiar Pantalla" is the shared ClearCouponId.
+inline constexpr int GenerateReducedId = 1006;
 
 // Creates the reducer's window, controls and menu; the modal run follows.
 void StartReducer(ReducerApp& app);
