@@ -1,7 +1,5 @@
 #include "reducer_window.h"
 
-#include <algorithm>
-#include <cctype>
 
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
@@ -13,15 +11,10 @@
 #include "picture_notes.h"
 #include "program_folder.h"
 #include "program_run.h"
-#include "record_file.h"
 
 namespace {
 
 constexpr int InputColumns = 2;
-constexpr const char* PictureTitle = "Programador ...";
-constexpr const char* NeedBmpName = "Tienes que poner un nombre de fichero y '.bmp'";
-constexpr const char* PictureSaved = "Ya ha sido grabado ...";
-constexpr const char* BmpSuffix = ".bmp";
 
 constexpr MenuEntry ReducerMenu[] = {
     {"Generar Reducida", GenerateReducedId},
@@ -53,23 +46,6 @@ void ClearInput(ReducerApp& app) {
     DrawInputColumns(app);
 }
 
-void SavePicture(ReducerApp& app) {
-    const std::string name = GetControlText(ControlWindow(app.coupon.window, FileNameBoxId));
-    if (name.empty()) return;
-    if (!IsAcceptedPictureName(name)) {
-        ShowMessage(NeedBmpName, MessageButtons::Ok, PictureTitle);
-        return;
-    }
-    const std::string path = app.coupon.programFolder + name;
-    // The old picture is replaced in one step by the save, never deleted first.
-    IgnoringFailure([&] { WriteAttributes(path, Attribute::Archive); });
-    SelectSurface(PictureControlSurface(app.coupon), false);
-    if (SaveSurfaceBitmap(path))
-        ShowMessage(PictureSaved, MessageButtons::Ok, PictureTitle);
-    else
-        ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);
-}
-
 std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t message,
                                 std::uint32_t first, std::uint32_t second) {
     if (message == Message::LeftButtonDown && !app.coupon.commandRunning) {
@@ -90,22 +66,12 @@ void Command(ReducerApp& app, int id) {
     switch (id) {
         case GenerateReducedId: GenerateReduced(app); break;
         case ClearCouponId: ClearInput(app); break;
-        case BmpButtonId: SavePicture(app); break;
+        case BmpButtonId: SavePictureCommand(app.coupon, IsAcceptedPictureName); break;
         default: break;
     }
 }
 
 }  // namespace
-
-bool IsAcceptedPictureName(const std::string& name) {
-    const std::size_t suffix = std::char_traits<char>::length(BmpSuffix);
-    if (name.size() < suffix) return false;
-    std::string tail = name.substr(name.size() - suffix);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    // A pattern could make the delete before saving remove other files.
-    return tail == BmpSuffix && name.find_first_of("*?") == std::string::npos;
-}
 
 void StartReducer(ReducerApp& app) {
     app.coupon.settings = ReducerSettings;

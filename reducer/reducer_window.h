@@ -10,6 +10,3 @@ void StartReducer(ReducerApp& app);
 // The window's message handler bound to `app`.
 MessageHandler ReducerHandler(ReducerApp& app);
 int RunReducer(int argc, char** argv);
-
-// The "BMP" button: the name must end in ".bmp" and name one file only.
-bool IsAcceptedPictureName(const std::string& name);
