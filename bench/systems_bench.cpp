@@ -88,7 +88,7 @@ std::size_t GreedySize(const SystemRequest& request) {
     const OutcomeSpace space(request.forecast);
     std::vector<std::uint8_t> inS(space.size());
     for (std::uint32_t o = 0; o < space.size(); ++o) inS[o] = MeetsConditions(request.conditions, space.column(o));
-    SearchBudget budget(0, 0, nullptr, {});
+    WorkBudget budget(0, std::nullopt, nullptr, {});
     return CoverGreedily(space, inS, RowCount - request.guarantee, false, budget).cover.size();
 }
 

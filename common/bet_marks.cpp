@@ -10,6 +10,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "ceil_div.h"
 #include "pending_error.h"
 #include "record_file.h"
 
@@ -72,7 +73,7 @@ public:
             if (word != 0) break;
         }
         while (end > 0 && cells_[end - 1] == 0) --end;
-        marks_.resize((end + RowCount - 1) / RowCount);
+        marks_.resize(CeilDiv(end, std::size_t{RowCount}));
     }
 
 private:

@@ -8,6 +8,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "ceil_div.h"
+
 // Every outcome is the sum of an outcome of the first matches and one of the
 // last: the hits of all columns for each half-outcome are worked out once,
 // sixteen columns to a 16-byte vector, and each full outcome is then one
@@ -36,7 +38,7 @@ struct HalfOutcomes {
 HalfOutcomes EnumerateHalf(const std::vector<BetColumn>& columns, const MatchSigns& forecast, int from,
                            int to) {
     HalfOutcomes half;
-    half.chunks = static_cast<int>((columns.size() + Lanes - 1) / Lanes);
+    half.chunks = static_cast<int>(CeilDiv(columns.size(), std::size_t{Lanes}));
     const auto chunks = static_cast<std::size_t>(half.chunks);
     half.count = 1;
     half.lanes.assign(chunks, HitLanes{});  // the one outcome of no matches

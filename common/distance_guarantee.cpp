@@ -8,7 +8,7 @@
 
 namespace {
 
-// A column seen on the grid: per match the cell offsets of the signs it
+// A column seen on the outcomes: per match the cell offsets of the signs it
 // hits, and its misses on matches where it hits no forecast sign at all
 // (those matches count as a miss whatever the outcome, so every sign is
 // taken and the miss added once).
@@ -18,15 +18,15 @@ struct Box {
     std::uint8_t misses = 0;
 };
 
-Box BoxOf(const BetColumn& column, const OutcomeGrid& grid) {
+Box BoxOf(const BetColumn& column, const OutcomeSpace& space) {
     Box box;
     for (int r = 0; r < RowCount; ++r) {
         SignSet hit = 0;
-        for (int k = 0; k < grid.size[r]; ++k) hit |= column.marks[r] & grid.sign[r][k];
+        for (int k = 0; k < space.signsOn(r); ++k) hit |= column.marks[r] & space.signBit(r, k);
         if (hit == 0) ++box.misses;
-        for (int k = 0; k < grid.size[r]; ++k)
-            if (hit == 0 || (hit & grid.sign[r][k]))
-                box.offsets[r][box.count[r]++] = static_cast<std::size_t>(k) * grid.stride[r];
+        for (int k = 0; k < space.signsOn(r); ++k)
+            if (hit == 0 || (hit & space.signBit(r, k)))
+                box.offsets[r][box.count[r]++] = static_cast<std::size_t>(k) * space.stride(r);
     }
     return box;
 }
@@ -72,35 +72,34 @@ void Spread(std::uint8_t* misses, std::size_t cells, std::size_t stride, int siz
 
 }  // namespace
 
-std::uint64_t CoveredCells(const std::vector<BetColumn>& columns, const OutcomeGrid& grid) {
+std::uint64_t CoveredCells(const std::vector<BetColumn>& columns, const OutcomeSpace& space) {
     std::uint64_t total = 0;
     for (const BetColumn& column : columns) {
         std::uint64_t cells = 1;
         for (int r = 0; r < RowCount; ++r) {
             int hit = 0;
-            for (int k = 0; k < grid.size[r]; ++k) hit += (column.marks[r] & grid.sign[r][k]) != 0;
-            cells *= static_cast<std::uint64_t>(hit == 0 ? grid.size[r] : hit);
+            for (int k = 0; k < space.signsOn(r); ++k) hit += (column.marks[r] & space.signBit(r, k)) != 0;
+            cells *= static_cast<std::uint64_t>(hit == 0 ? space.signsOn(r) : hit);
         }
         total += cells;
     }
     return total;
 }
 
-std::vector<std::uint8_t> NearestMisses(const std::vector<BetColumn>& columns, const OutcomeGrid& grid) {
-    std::vector<std::uint8_t> misses(grid.cells, RowCount);
-    if (grid.cells == 0 || columns.empty()) return misses;
-    for (const BetColumn& column : columns) Fill(BoxOf(column, grid), 0, 0, misses.data());
+std::vector<std::uint8_t> NearestMisses(const std::vector<BetColumn>& columns, const OutcomeSpace& space) {
+    std::vector<std::uint8_t> misses(space.size(), RowCount);
+    if (space.size() == 0 || columns.empty()) return misses;
+    for (const BetColumn& column : columns) Fill(BoxOf(column, space), 0, 0, misses.data());
     // Misses add up match by match, so spreading along each match in turn
     // leaves every cell with its fewest misses to any column.
     for (int r = 0; r < RowCount; ++r)
-        if (grid.size[r] > 1) Spread(misses.data(), grid.cells, grid.stride[r], grid.size[r]);
+        if (space.signsOn(r) > 1) Spread(misses.data(), space.size(), space.stride(r), space.signsOn(r));
     return misses;
 }
 
 HitHistogram DistanceBestHits(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
                               const std::uint8_t* mask) {
-    const OutcomeGrid grid = GridOf(forecast);
-    const std::vector<std::uint8_t> misses = NearestMisses(columns, grid);
+    const std::vector<std::uint8_t> misses = NearestMisses(columns, OutcomeSpace(forecast));
     // Four tallies in turn, so that neighbouring cells do not wait on one counter.
     std::array<std::array<std::uint64_t, RowCount + 1>, 4> tally{};
     const std::size_t cells = misses.size();

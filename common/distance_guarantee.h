@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "outcome_grid.h"
+#include "outcome_space.h"
 #include "scrutiny.h"
 
 // The guarantee found by distance: for every outcome at once, the fewest
@@ -12,13 +12,13 @@
 // pass per match spreads the distances along it, so the time is a few passes
 // over the grid however many columns the bet has.
 
-// Per cell of `grid`: the fewest misses of any column, RowCount when there
+// Per outcome of `space`: the fewest misses of any column, RowCount when there
 // is none. A column's signs outside the forecast never hit.
-std::vector<std::uint8_t> NearestMisses(const std::vector<BetColumn>& columns, const OutcomeGrid& grid);
+std::vector<std::uint8_t> NearestMisses(const std::vector<BetColumn>& columns, const OutcomeSpace& space);
 
 // What filling the columns' cells costs, in cells: a column with doubles and
 // triples covers many.
-std::uint64_t CoveredCells(const std::vector<BetColumn>& columns, const OutcomeGrid& grid);
+std::uint64_t CoveredCells(const std::vector<BetColumn>& columns, const OutcomeSpace& space);
 
 // As CountBestHits, by distance.
 HitHistogram DistanceBestHits(const std::vector<BetColumn>& columns, const MatchSigns& forecast,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "ceil_div.h"
+#include "condition_mask.h"
 #include "counting_guarantee.h"
 #include "distance_guarantee.h"
 #include "number_text.h"
@@ -13,11 +15,11 @@ namespace {
 // the counting engine take about the same time (GuaranteeByEngine in
 // bench/scrutiny_bench.cpp): the distance engine wins past about fifteen
 // vectors, some 240 columns, or fewer when few matches vary.
-bool ByDistance(const std::vector<BetColumn>& columns, const OutcomeGrid& grid) {
+bool ByDistance(const std::vector<BetColumn>& columns, const OutcomeSpace& space) {
     std::uint64_t passes = 1;  // the tally
-    for (int r = 0; r < RowCount; ++r) passes += grid.size[r] > 1;
-    const std::uint64_t vectors = (columns.size() + 15) / 16;
-    return grid.cells * passes + CoveredCells(columns, grid) < grid.cells * vectors;
+    for (int r = 0; r < RowCount; ++r) passes += space.signsOn(r) > 1;
+    const std::uint64_t vectors = CeilDiv(std::uint64_t{columns.size()}, std::uint64_t{16});
+    return std::uint64_t{space.size()} * passes + CoveredCells(columns, space) < std::uint64_t{space.size()} * vectors;
 }
 
 }  // namespace
@@ -43,16 +45,16 @@ GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSig
 GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
                            const ColumnConditions& conditions, GuaranteeEngine engine) {
     GuaranteeProfile profile;
-    const OutcomeGrid grid = GridOf(forecast);
+    const OutcomeSpace space(forecast);
     std::vector<std::uint8_t> mask;
-    if (conditions.restricts()) mask = ConditionMask(grid, conditions);
+    if (conditions.restricts()) mask = ConditionMask(space, conditions);
     const std::uint8_t* kept = conditions.restricts() ? mask.data() : nullptr;
-    if (grid.cells == 0) return profile;
+    if (space.size() == 0) return profile;
     if (columns.empty()) {
-        profile.best[0] = kept == nullptr ? grid.cells : static_cast<std::uint64_t>(std::count(mask.begin(), mask.end(), 1));
+        profile.best[0] = kept == nullptr ? space.size() : static_cast<std::uint64_t>(std::count(mask.begin(), mask.end(), 1));
     } else {
         if (engine == GuaranteeEngine::Fastest)
-            engine = ByDistance(columns, grid) ? GuaranteeEngine::Distance : GuaranteeEngine::Counting;
+            engine = ByDistance(columns, space) ? GuaranteeEngine::Distance : GuaranteeEngine::Counting;
         profile.best = engine == GuaranteeEngine::Distance ? DistanceBestHits(columns, forecast, kept)
                                                            : CountBestHits(columns, forecast, kept);
     }

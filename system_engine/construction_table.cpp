@@ -93,7 +93,12 @@ std::vector<CodeWord> ConstructionTable::build(int t, int b, int r) const {
     return words;
 }
 
-std::vector<std::uint32_t> ConstructionCover(const ConstructionTable& table, const OutcomeSpace& space, int radius) {
+const ConstructionTable& Constructions() {
+    static const ConstructionTable table;
+    return table;
+}
+
+std::vector<std::uint32_t> ConstructionCover(const OutcomeSpace& space, int radius) {
     if (radius > ConstructionTable::MaxRadius) return {};
     // The shape's positions: triples in match order, then doubles.
     std::vector<int> digitOfPosition;
@@ -101,7 +106,7 @@ std::vector<std::uint32_t> ConstructionCover(const ConstructionTable& table, con
         for (int d = 0; d < space.varying(); ++d)
             if (space.radix(d) == q) digitOfPosition.push_back(d);
     std::vector<std::uint32_t> cover;
-    for (const CodeWord& word : table.build(space.triples(), space.doubles(), radius)) {
+    for (const CodeWord& word : Constructions().build(space.triples(), space.doubles(), radius)) {
         std::uint32_t index = 0;
         for (std::size_t p = 0; p < word.size(); ++p) index += word[p] * space.weight(digitOfPosition[p]);
         cover.push_back(index);

@@ -36,6 +36,9 @@ private:
     std::vector<Entry> entries_;
 };
 
+// The one table the engine builds from, made on first use.
+const ConstructionTable& Constructions();
+
 // The table's code for the forecast's shape as outcomes of `space`. Empty
 // when the radius is above the table's.
-std::vector<std::uint32_t> ConstructionCover(const ConstructionTable& table, const OutcomeSpace& space, int radius);
+std::vector<std::uint32_t> ConstructionCover(const OutcomeSpace& space, int radius);

@@ -13,26 +13,25 @@ std::uint64_t Reached(const OutcomeSpace& space, const std::vector<std::uint8_t>
     return count;
 }
 
-bool Candidate(const std::vector<std::uint8_t>& inS, bool anywhere, std::uint32_t word) {
-    return anywhere || inS[word];
+constexpr std::uint32_t PollEvery = 4096;
+
+void Take(const OutcomeSpace& space, int radius, std::uint32_t word, std::vector<std::uint8_t>& wanted,
+          std::vector<std::uint32_t>& cover) {
+    cover.push_back(word);
+    space.forBall(word, radius, [&](std::uint32_t o) { wanted[o] = 0; });
 }
 
-constexpr std::uint32_t PollEvery = 4096;
+// Out of time: every outcome still wanted covers itself, in order.
+void CompleteInOrder(const OutcomeSpace& space, int radius, std::vector<std::uint8_t>& wanted,
+                     std::vector<std::uint32_t>& cover) {
+    for (std::uint32_t o = 0; o < space.size(); ++o)
+        if (wanted[o]) Take(space, radius, o, wanted, cover);
+}
 
 }  // namespace
 
-std::uint64_t MostReached(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
-                          SearchBudget& budget) {
-    std::uint64_t most = 0;
-    for (std::uint32_t word = 0; word < space.size(); ++word) {
-        if (word % PollEvery == 0 && !budget.poll(0)) return most;
-        if (Candidate(inS, anywhere, word)) most = std::max(most, Reached(space, inS, radius, word));
-    }
-    return most;
-}
-
 GreedyCover CoverGreedily(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
-                          SearchBudget& budget) {
+                          WorkBudget& budget) {
     GreedyCover result;
     std::vector<std::uint8_t> wanted = inS;
     // Lazy greedy: a stored count only ever falls, so the top entry whose
@@ -42,11 +41,17 @@ GreedyCover CoverGreedily(const OutcomeSpace& space, const std::vector<std::uint
         return a.first != b.first ? a.first < b.first : a.second > b.second;
     };
     std::priority_queue<Entry, std::vector<Entry>, decltype(lower)> queue(lower);
-    std::uint64_t left = 0;
+    std::uint64_t left = static_cast<std::uint64_t>(std::count(inS.begin(), inS.end(), 1));
     for (std::uint32_t word = 0; word < space.size(); ++word) {
-        if (word % PollEvery == 0 && !budget.poll(0)) return {};
-        left += inS[word];
-        if (!Candidate(inS, anywhere, word)) continue;
+        if (word % PollEvery == 0) {
+            if (!budget.poll(0)) return {};
+            if (budget.expired()) {
+                result.mostReached = space.ballSize(radius);
+                CompleteInOrder(space, radius, wanted, result.cover);
+                return result;
+            }
+        }
+        if (!anywhere && !inS[word]) continue;
         const std::uint64_t count = Reached(space, inS, radius, word);
         result.mostReached = std::max(result.mostReached, count);
         if (count > 0) queue.push({count, word});
@@ -60,10 +65,13 @@ GreedyCover CoverGreedily(const OutcomeSpace& space, const std::vector<std::uint
             if (now > 0) queue.push({now, word});
             continue;
         }
-        if (++taken % 64 == 0 && !budget.poll(result.cover.size())) return {};
-        result.cover.push_back(word);
+        if (++taken % 64 == 0) {
+            if (!budget.poll(result.cover.size())) return {};
+            if (budget.expired()) break;
+        }
         left -= now;
-        space.forBall(word, radius, [&](std::uint32_t o) { wanted[o] = 0; });
+        Take(space, radius, word, wanted, result.cover);
     }
+    CompleteInOrder(space, radius, wanted, result.cover);
     return result;
 }

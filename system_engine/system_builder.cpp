@@ -2,23 +2,18 @@
 
 #include <algorithm>
 
+#include "ceil_div.h"
+#include "condition_mask.h"
 #include "construction_table.h"
+#include "cover_trimming.h"
+#include "first_cover.h"
 #include "greedy_cover.h"
-#include "outcome_space.h"
-#include "search_budget.h"
-#include "system_search.h"
+#include "work_budget.h"
 
 namespace {
 
 // Outcomes visited by the default search: a few seconds on a small machine.
 constexpr std::uint64_t DefaultEffort = 600'000'000;
-// Above this many outcomes the search's tables grow too large to pay off;
-// the first cover is kept as it is.
-constexpr std::uint32_t MostSearchedOutcomes = 600'000;
-// Greedy is tried beside a construction only while it is quick.
-constexpr std::uint64_t GreedyVisitsBesideConstruction = 200'000'000;
-
-std::uint64_t CeilDiv(std::uint64_t a, std::uint64_t b) { return b == 0 ? 0 : (a + b - 1) / b; }
 
 bool RangeValid(const CountRange& range, int top) {
     return range.low >= 0 && range.high <= top && range.low <= range.high;
@@ -38,24 +33,18 @@ SystemResult Failed(SystemResult result, SystemFailure failure) {
 
 // The first cover of S within the radius, and the lower bound, or a failure.
 SystemResult FirstCover(const SystemRequest& request, const OutcomeSpace& space, const std::vector<std::uint8_t>& inS,
-                        int radius, SearchBudget& budget, std::vector<std::uint32_t>& cover, SystemResult result) {
+                        int radius, WorkBudget& budget, std::vector<std::uint32_t>& cover, SystemResult result) {
     if (!request.conditions.restricts()) {
         // S is the whole development: every ball is alike and the
         // constructions apply.
-        static const ConstructionTable table;
-        result.lowerBound = CeilDiv(space.size(), space.ballSize(radius));
-        const std::uint64_t built = table.size(space.triples(), space.doubles(), radius);
+        result.lowerBound = CeilDiv(std::uint64_t{space.size()}, space.ballSize(radius));
+        const std::uint64_t built = Constructions().size(space.triples(), space.doubles(), radius);
         if (built > MaxSystemColumns) {
             result.refusedSize = built;
             return Failed(result, SystemFailure::TooLarge);
         }
-        cover = ConstructionCover(table, space, radius);
-        if (space.size() <= MostSearchedOutcomes &&
-            space.size() * space.ballSize(radius) <= GreedyVisitsBesideConstruction) {
-            GreedyCover greedy = CoverGreedily(space, inS, radius, true, budget);
-            if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
-            if (greedy.cover.size() < cover.size()) cover = std::move(greedy.cover);
-        }
+        cover = WholeFirstCover(space, radius, budget);
+        if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);
         return result;
     }
     GreedyCover greedy = CoverGreedily(space, inS, radius, request.anywhere, budget);
@@ -97,16 +86,18 @@ SystemResult BuildSystem(const SystemRequest& request, const SystemProgress& pro
     for (SignSet& signs : forecast) signs &= AllSigns;
     const OutcomeSpace space(forecast);
     result.full = space.size();
-    std::vector<std::uint8_t> inS(space.size(), 1);
-    if (request.conditions.restricts())
-        for (std::uint32_t o = 0; o < space.size(); ++o) inS[o] = MeetsConditions(request.conditions, space.column(o));
+    const std::vector<std::uint8_t> inS = request.conditions.restricts()
+                                              ? ConditionMask(space, request.conditions)
+                                              : std::vector<std::uint8_t>(space.size(), 1);
     result.outcomes = static_cast<std::uint64_t>(std::count(inS.begin(), inS.end(), 1));
     if (result.outcomes == 0) return Failed(result, SystemFailure::NoOutcome);
 
     const int radius = RowCount - request.guarantee;
-    // This budget only polls the cancel flag and reports while the first
-    // cover is built; the searches have their own.
-    SearchBudget budget(0, 0, progress.cancel, progress.report);
+    // Every stage ends by the deadline; only the exact recount comes after.
+    const auto deadline = DeadlineIn(request.seconds);
+    // This budget only polls the cancel flag and the clock and reports while
+    // the first cover is built; the searches have their own.
+    WorkBudget budget(0, deadline, progress.cancel, progress.report);
     std::vector<std::uint32_t> cover;
     if (radius == 0) {
         // Only S itself guarantees every outcome of S.
@@ -121,19 +112,19 @@ SystemResult BuildSystem(const SystemRequest& request, const SystemProgress& pro
         result = FirstCover(request, space, inS, radius, budget, cover, result);
         if (result.failure != SystemFailure::None) return result;
         if (space.size() <= MostSearchedOutcomes && cover.size() > result.lowerBound) {
-            const SystemSearch search{forecast,
-                                      space,
-                                      inS,
-                                      radius,
-                                      request.anywhere,
-                                      !request.conditions.restricts(),
-                                      static_cast<std::size_t>(result.lowerBound),
-                                      request.seed,
-                                      request.effort == 0 ? DefaultEffort : request.effort,
-                                      request.seconds,
-                                      progress.cancel,
-                                      progress.report};
-            cover = SearchSystem(search, cover, budget);
+            const TrimRequest trim{forecast,
+                                   space,
+                                   inS,
+                                   radius,
+                                   request.anywhere,
+                                   !request.conditions.restricts(),
+                                   static_cast<std::size_t>(result.lowerBound),
+                                   request.seed,
+                                   request.effort == 0 ? DefaultEffort : request.effort,
+                                   deadline,
+                                   progress.cancel,
+                                   progress.report};
+            cover = TrimCover(trim, cover, budget);
             if (cover.empty()) return Failed(result, SystemFailure::Cancelled);
         }
         if (budget.cancelled()) return Failed(result, SystemFailure::Cancelled);

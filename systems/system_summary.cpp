@@ -1,9 +1,10 @@
 #include "system_summary.h"
 
+#include "ceil_div.h"
 #include "number_text.h"
 
 int SlipCount(std::size_t columns) {
-    return static_cast<int>((columns + ColumnsPerSlip - 1) / ColumnsPerSlip);
+    return static_cast<int>(CeilDiv(columns, std::size_t{ColumnsPerSlip}));
 }
 
 std::string SummaryText(const SystemResult& result, std::uint64_t priceCents) {

@@ -7,7 +7,7 @@
 #include "page_pictures.h"
 #include "picture_export.h"
 #include "slip_view.h"
-#include "background_search.h"
+#include "background_build.h"
 #include "system_text.h"
 
 namespace {
@@ -24,7 +24,7 @@ bool HasSystemOrSays(SystemsApp& app) {
 
 void GenerateCommand(SystemsApp& app) {
     SystemResult result;
-    if (!RunSearch(app, RequestOfWindow(app), result)) return;  // the window is gone
+    if (!BuildInBackground(app, RequestOfWindow(app), result)) return;  // the window is gone
     if (result.failure == SystemFailure::Cancelled) return;
     if (result.failure != SystemFailure::None) {
         ShowMessage(SystemFailureText(result), MessageButtons::Ok, ProgramTitle);

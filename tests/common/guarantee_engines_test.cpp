@@ -3,8 +3,9 @@
 #include <bit>
 #include <random>
 
+#include "brute_force.h"
+#include "condition_mask.h"
 #include "guarantee.h"
-#include "outcome_grid.h"
 
 namespace {
 
@@ -199,16 +200,11 @@ TEST(GuaranteeEngines, ConditionMaskMatchesTheConditions) {
     for (int round = 0; round < 30; ++round) {
         const MatchSigns forecast = RandomForecast(random, 9);
         const ColumnConditions conditions = RandomConditions(random);
-        const OutcomeGrid grid = GridOf(forecast);
-        const auto mask = ConditionMask(grid, conditions);
-        ASSERT_EQ(mask.size(), grid.cells);
-        for (std::size_t cell = 0; cell < grid.cells; ++cell) {
-            SimpleColumn outcome{};
-            for (int r = 0; r < RowCount; ++r)
-                outcome[r] = static_cast<std::uint8_t>(
-                    std::countr_zero(unsigned{grid.sign[r][cell / grid.stride[r] % grid.size[r]]}));
-            ASSERT_EQ(mask[cell], MeetsConditions(conditions, outcome) ? 1 : 0) << "cell " << cell;
-        }
+        const auto mask = ConditionMask(OutcomeSpace(forecast), conditions);
+        const std::vector<SimpleColumn> all = Development(forecast);
+        ASSERT_EQ(mask.size(), all.size());
+        for (std::size_t cell = 0; cell < all.size(); ++cell)
+            ASSERT_EQ(mask[cell], MeetsConditions(conditions, all[cell]) ? 1 : 0) << "cell " << cell;
     }
 }
 

@@ -118,7 +118,7 @@ TEST(BuildSystem, ConditionedSystemsAreNeverLargerThanPlainGreedy) {
     const OutcomeSpace space(request.forecast);
     std::vector<std::uint8_t> inS(space.size());
     for (std::uint32_t o = 0; o < space.size(); ++o) inS[o] = MeetsConditions(conditions, space.column(o));
-    SearchBudget budget(0, 0, nullptr, {});
+    WorkBudget budget(0, std::nullopt, nullptr, {});
     const GreedyCover greedy = CoverGreedily(space, inS, 1, false, budget);
     EXPECT_LE(result.columns.size(), greedy.cover.size());
 }

@@ -5,22 +5,27 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 // How long a search may go on: a count of work (outcomes visited), which
-// makes the result the same on every machine, or a wall-clock time when
-// one is asked for. Also polls the cancel flag and reports progress now
-// and then, always from the searching thread.
-class SearchBudget {
+// makes the result the same on every machine, or a deadline on the clock
+// when one is asked for. Also polls the cancel flag and reports progress
+// now and then, always from the searching thread.
+class WorkBudget {
 public:
+    using Clock = std::chrono::steady_clock;
     using Report = std::function<void(double fraction, std::size_t bestSize)>;
 
-    // `seconds` > 0 replaces the work count by a deadline.
-    SearchBudget(std::uint64_t work, double seconds, const std::atomic<bool>* cancel, Report report);
+    // A deadline replaces the work count.
+    WorkBudget(std::uint64_t work, std::optional<Clock::time_point> deadline, const std::atomic<bool>* cancel,
+               Report report);
 
     // Counts `work` done; false once the search must stop.
     bool spend(std::uint64_t work, std::size_t bestSize);
     // For work that is not searching (a first cover): false once cancelled.
     bool poll(std::size_t bestSize);
+    // True once the deadline has passed; reads the clock.
+    bool expired() const { return deadline_ && Clock::now() >= *deadline_; }
 
     // A second flag that ends the search early without cancelling it: the
     // result is no longer wanted.
@@ -34,7 +39,7 @@ private:
     void maybeReport(std::size_t bestSize);
 
     std::uint64_t work_;
-    double seconds_;
+    std::optional<Clock::time_point> deadline_;
     const std::atomic<bool>* cancel_;
     const std::atomic<bool>* superseded_ = nullptr;
     Report report_;
@@ -42,6 +47,9 @@ private:
     std::uint32_t calls_ = 0;
     bool cancelled_ = false;
     bool outOfTime_ = false;
-    std::chrono::steady_clock::time_point start_;
-    std::chrono::steady_clock::time_point lastReport_;
+    Clock::time_point start_;
+    Clock::time_point lastReport_;
 };
+
+// The deadline `seconds` from now, or none for 0.
+std::optional<WorkBudget::Clock::time_point> DeadlineIn(double seconds);

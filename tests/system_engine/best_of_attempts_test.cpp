@@ -6,7 +6,7 @@
 #include <set>
 #include <thread>
 
-#include "multi_start.h"
+#include "best_of_attempts.h"
 #include "random_source.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "search_budget.h"
+#include "work_budget.h"
 
 // Several attempts at a small cover, each with its own draw of random
 // numbers, on two threads. The searches are erratic: where one settles
@@ -16,9 +16,9 @@
 struct AttemptControl {
     std::uint64_t seed = 0;
     const std::atomic<bool>* cancel = nullptr;
-    const std::atomic<bool>* superseded = nullptr;  // for SearchBudget::stopWhen
-    SearchBudget::Report report;                    // set on the calling thread only
-    int perThread = 1;                              // attempts each thread runs, for time budgets
+    const std::atomic<bool>* superseded = nullptr;  // for WorkBudget::stopWhen
+    WorkBudget::Report report;                    // set on the calling thread only
+    int leftOnThread = 1;                           // this attempt and those after it on its thread, for deadlines
 };
 
 // A cover of S; empty when cancelled.
@@ -32,4 +32,4 @@ struct AttemptsOutcome {
 // Runs `attempts` attempts; one that comes down to `floor` columns ends every
 // later one, which could at best tie with it.
 AttemptsOutcome BestOfAttempts(int attempts, std::uint64_t seed, std::size_t floor, const std::atomic<bool>* cancel,
-                               const SearchBudget::Report& report, const Attempt& attempt);
+                               const WorkBudget::Report& report, const Attempt& attempt);

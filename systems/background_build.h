@@ -11,4 +11,4 @@
 SystemRequest RequestOfWindow(const SystemsApp& app);
 // Runs the engine to its end or its cancel. False when the window was
 // closed meanwhile: nothing of it may be touched then.
-bool RunSearch(SystemsApp& app, const SystemRequest& request, SystemResult& result);
+bool BuildInBackground(SystemsApp& app, const SystemRequest& request, SystemResult& result);

@@ -6,7 +6,7 @@
 #include "outcome_space.h"
 #include "loss_buckets.h"
 #include "random_source.h"
-#include "search_budget.h"
+#include "work_budget.h"
 
 // Tabu search for a smaller cover (after Östergård and Davies & Royle): the
 // state is k columns, its cost the outcomes of S no column reaches within
@@ -15,12 +15,12 @@
 // that leaves fewest uncovered; a column just moved rests for a few moves.
 // Once nothing is uncovered the column that covers least alone is dropped
 // and the search starts over with k - 1.
-class CoverSearch {
+class TabuSearch {
 public:
     // `inS[i]` marks the outcomes to cover; columns are taken from S, or
     // from the whole development when `anywhere`.
     // `balls` from ListBalls, shared by searches of the same space.
-    CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
+    TabuSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
                 const std::vector<std::uint32_t>& balls);
 
     // Every ball of the space listed once, which pays off many times over in
@@ -31,7 +31,7 @@ public:
     // or the size comes down to `floor`. Each call starts afresh: the same
     // cover, floor, seed and work give the same result.
     std::vector<std::uint32_t> shrink(const std::vector<std::uint32_t>& cover, std::size_t floor, std::uint64_t seed,
-                                      SearchBudget& budget);
+                                      WorkBudget& budget);
 
 private:
     static constexpr std::uint32_t None = ~std::uint32_t{0};

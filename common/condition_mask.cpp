@@ -1,4 +1,4 @@
-#include "outcome_grid.h"
+#include "condition_mask.h"
 
 #include <algorithm>
 #include <bit>
@@ -16,7 +16,7 @@ struct Prefix {
 };
 
 struct MaskWalk {
-    const OutcomeGrid& grid;
+    const OutcomeSpace& space;
     const ColumnConditions& conditions;
     std::uint8_t* out;
 
@@ -40,38 +40,25 @@ struct MaskWalk {
             out[cell] = Meets(p) ? 1 : 0;
             return;
         }
-        for (int k = 0; k < grid.size[row]; ++k) {
-            const int s = std::countr_zero(static_cast<unsigned>(grid.sign[row][k]));
+        for (int k = 0; k < space.signsOn(row); ++k) {
+            const int s = std::countr_zero(static_cast<unsigned>(space.signBit(row, k)));
             Prefix next = p;
             ++next.count[s];
             next.changes += p.last >= 0 && s != p.last;
             next.run = s == p.last ? p.run + 1 : 1;
             next.longest = std::max(p.longest, next.run);
             next.last = s;
-            Walk(row + 1, next, cell + static_cast<std::size_t>(k) * grid.stride[row]);
+            Walk(row + 1, next, cell + static_cast<std::size_t>(k) * space.stride(row));
         }
     }
 };
 
 }  // namespace
 
-OutcomeGrid GridOf(const MatchSigns& forecast) {
-    OutcomeGrid grid;
-    std::size_t cells = 1;
-    for (int r = RowCount - 1; r >= 0; --r) {
-        grid.stride[r] = cells;
-        for (int s = 0; s < SignCount; ++s)
-            if (forecast[r] & (1 << s)) grid.sign[r][grid.size[r]++] = static_cast<SignSet>(1 << s);
-        cells *= static_cast<std::size_t>(grid.size[r]);
-    }
-    grid.cells = cells;
-    return grid;
-}
-
-std::vector<std::uint8_t> ConditionMask(const OutcomeGrid& grid, const ColumnConditions& conditions) {
-    std::vector<std::uint8_t> mask(grid.cells, 0);
-    if (grid.cells == 0) return mask;
-    MaskWalk walk{grid, conditions, mask.data()};
+std::vector<std::uint8_t> ConditionMask(const OutcomeSpace& space, const ColumnConditions& conditions) {
+    std::vector<std::uint8_t> mask(space.size(), 0);
+    if (space.size() == 0) return mask;
+    MaskWalk walk{space, conditions, mask.data()};
     walk.Walk(0, Prefix{}, 0);
     return mask;
 }

@@ -1,9 +1,10 @@
-#include "multi_start.h"
+#include "best_of_attempts.h"
 
 #include <algorithm>
 #include <memory>
 #include <thread>
 
+#include "ceil_div.h"
 #include "random_source.h"
 
 namespace {
@@ -19,10 +20,10 @@ void LowerTo(std::atomic<std::size_t>& best, std::size_t size) {
 }  // namespace
 
 AttemptsOutcome BestOfAttempts(int attempts, std::uint64_t seed, std::size_t floor, const std::atomic<bool>* cancel,
-                               const SearchBudget::Report& report, const Attempt& attempt) {
+                               const WorkBudget::Report& report, const Attempt& attempt) {
     attempts = std::max(1, attempts);
     const int threads = std::min(attempts, Threads);
-    const int perThread = (attempts + threads - 1) / threads;
+    const int perThread = static_cast<int>(CeilDiv(unsigned(attempts), unsigned(threads)));
     RandomSource draw(seed);
     std::vector<std::uint64_t> seeds(static_cast<std::size_t>(attempts));
     for (std::uint64_t& one : seeds) one = draw.next();
@@ -35,7 +36,7 @@ AttemptsOutcome BestOfAttempts(int attempts, std::uint64_t seed, std::size_t flo
     // Attempt i always runs on thread i % threads.
     const auto run = [&](int thread) {
         for (int i = thread, done = 0; i < attempts && !superseded[i]; i += threads, ++done) {
-            AttemptControl control{seeds[i], cancel, &superseded[i], {}, perThread};
+            AttemptControl control{seeds[i], cancel, &superseded[i], {}, perThread - done};
             if (thread == 0 && report)
                 control.report = [&, done](double fraction, std::size_t best) {
                     report((done + fraction) / perThread, std::min(best, bestSeen.load()));

@@ -1,37 +1,43 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "column_conditions.h"
 #include "scrutiny.h"
 
-// The development of a forecast as numbers 0..size()-1: one digit per match
-// with two or three signs (its signs ranked in the order 1, X, 2), the last
-// such match the lowest digit. Counting up lists the simple columns in the
-// order 1, X, 2 with the last match varying fastest. Fixed matches carry
-// their one sign and are never a miss, so distances count varying matches.
+// The development of a forecast, its outcomes numbered 0..size()-1: the
+// first match most significant and the last varying fastest, each match's
+// forecast signs in the order 1, X, 2. The guarantee engines walk it match
+// by match (signsOn, stride); the systems engine by its varying matches
+// alone (digits: a match with two or three signs), where fixed matches are
+// never a miss.
 class OutcomeSpace {
 public:
-    // Every match must hold at least one sign.
+    // A forecast with a match without a sign has no outcome.
     explicit OutcomeSpace(const MatchSigns& forecast);
 
     std::uint32_t size() const { return size_; }
+
+    // Per match: how many forecast signs, the k-th of them as a sign bit,
+    // and the outcomes between neighbours along the match.
+    int signsOn(int match) const { return signsOn_[match]; }
+    SignSet signBit(int match, int k) const { return signBit_[match][k]; }
+    std::size_t stride(int match) const { return stride_[match]; }
+
+    // Per varying digit, in match order.
     int varying() const { return static_cast<int>(radix_.size()); }
     int triples() const;
     int doubles() const { return varying() - triples(); }
     int radix(int digit) const { return radix_[digit]; }
     std::uint32_t weight(int digit) const { return weight_[digit]; }
-    // Varying digits in match order: the match each one stands for.
     int matchOf(int digit) const { return match_[digit]; }
 
     SimpleColumn column(std::uint32_t index) const;
-    int distance(std::uint32_t a, std::uint32_t b) const;
     // Outcomes within `radius` misses of one column (all balls are alike).
     std::uint64_t ballSize(int radius) const;
-    // The outcome of the given digits, varying digits in match order.
-    std::uint32_t indexOf(const std::vector<int>& digits) const;
 
     // Calls visit(index) for every outcome within `radius` of `center`,
     // `center` first. Hot in the search, hence a template.
@@ -66,12 +72,14 @@ private:
         }
     }
 
-    MatchSigns forecast_{};
+    std::array<int, RowCount> signsOn_{};
+    std::array<std::array<SignSet, SignCount>, RowCount> signBit_{};
+    std::array<std::size_t, RowCount> stride_{};
     std::vector<int> radix_;
     std::vector<std::uint32_t> weight_;
     std::vector<int> match_;
     std::uint32_t size_ = 1;
 };
 
-// The forecast sign a digit stands for on a match: 0 = "1", 1 = "X", 2 = "2".
-int SignOfDigit(SignSet signs, int digit);
+// [k]: outcomes whose best column hits k.
+using HitHistogram = std::array<std::uint64_t, RowCount + 1>;

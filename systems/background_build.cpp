@@ -1,4 +1,4 @@
-#include "background_search.h"
+#include "background_build.h"
 
 #include <atomic>
 #include <thread>
@@ -34,7 +34,7 @@ SystemRequest RequestOfWindow(const SystemsApp& app) {
     return request;
 }
 
-bool RunSearch(SystemsApp& app, const SystemRequest& request, SystemResult& result) {
+bool BuildInBackground(SystemsApp& app, const SystemRequest& request, SystemResult& result) {
     std::atomic<bool> cancel{false};
     std::atomic<bool> done{false};
     std::atomic<int> progress{0};

@@ -1,9 +1,9 @@
-#include "cover_search.h"
+#include "tabu_search.h"
 
 #include <algorithm>
 #include <limits>
 
-std::vector<std::uint32_t> CoverSearch::ListBalls(const OutcomeSpace& space, int radius) {
+std::vector<std::uint32_t> TabuSearch::ListBalls(const OutcomeSpace& space, int radius) {
     std::vector<std::uint32_t> balls;
     if (static_cast<std::uint64_t>(space.size()) * space.ballSize(radius) > MostListedBalls) return balls;
     balls.reserve(static_cast<std::size_t>(space.size() * space.ballSize(radius)));
@@ -11,7 +11,7 @@ std::vector<std::uint32_t> CoverSearch::ListBalls(const OutcomeSpace& space, int
     return balls;
 }
 
-CoverSearch::CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
+TabuSearch::TabuSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
                          const std::vector<std::uint32_t>& balls)
     : space_(space),
       inS_(inS),
@@ -23,12 +23,12 @@ CoverSearch::CoverSearch(const OutcomeSpace& space, const std::vector<std::uint8
       uncoveredAt_(space.size(), None),
       wordRestUntil_(space.size(), 0) {}
 
-void CoverSearch::markUncovered(std::uint32_t outcome) {
+void TabuSearch::markUncovered(std::uint32_t outcome) {
     uncoveredAt_[outcome] = static_cast<std::uint32_t>(uncovered_.size());
     uncovered_.push_back(outcome);
 }
 
-void CoverSearch::markCovered(std::uint32_t outcome) {
+void TabuSearch::markCovered(std::uint32_t outcome) {
     const std::uint32_t at = uncoveredAt_[outcome];
     const std::uint32_t last = uncovered_.back();
     uncovered_[at] = last;
@@ -37,7 +37,7 @@ void CoverSearch::markCovered(std::uint32_t outcome) {
     uncoveredAt_[outcome] = None;
 }
 
-void CoverSearch::add(std::uint32_t slot, std::uint32_t word) {
+void TabuSearch::add(std::uint32_t slot, std::uint32_t word) {
     code_[slot] = word;
     forBall(word, [&](std::uint32_t o) {
         if (!inS_[o]) return;
@@ -52,7 +52,7 @@ void CoverSearch::add(std::uint32_t slot, std::uint32_t word) {
     });
 }
 
-void CoverSearch::remove(std::uint32_t slot) {
+void TabuSearch::remove(std::uint32_t slot) {
     forBall(code_[slot], [&](std::uint32_t o) {
         if (!inS_[o]) return;
         const std::uint64_t now = (covered_[o] - OneCover) ^ slot;
@@ -65,7 +65,7 @@ void CoverSearch::remove(std::uint32_t slot) {
     loss_.set(slot, 0);
 }
 
-void CoverSearch::drop(std::uint32_t slot) {
+void TabuSearch::drop(std::uint32_t slot) {
     remove(slot);
     const auto last = static_cast<std::uint32_t>(code_.size() - 1);
     if (slot != last) {
@@ -82,7 +82,7 @@ void CoverSearch::drop(std::uint32_t slot) {
     restUntil_.pop_back();
 }
 
-CoverSearch::Weighed CoverSearch::weigh(std::uint32_t word, std::uint32_t farSlot, std::int64_t farCost) {
+TabuSearch::Weighed TabuSearch::weigh(std::uint32_t word, std::uint32_t farSlot, std::int64_t farCost) {
     // Plain pointers and local counts: the hottest loop of the search, and
     // the compiler cannot keep members in registers across its stores.
     const std::uint8_t* const inS = inS_.data();
@@ -123,7 +123,7 @@ CoverSearch::Weighed CoverSearch::weigh(std::uint32_t word, std::uint32_t farSlo
     return weighed;
 }
 
-std::uint64_t CoverSearch::step() {
+std::uint64_t TabuSearch::step() {
     ++moves_;
     const std::uint32_t target = uncovered_[random_.below(static_cast<std::uint32_t>(uncovered_.size()))];
     const std::uint32_t farSlot = loss_.least(random_, [&](std::uint32_t s) { return restUntil_[s] <= moves_; });
@@ -159,8 +159,8 @@ std::uint64_t CoverSearch::step() {
     return visited + 1;
 }
 
-std::vector<std::uint32_t> CoverSearch::shrink(const std::vector<std::uint32_t>& cover, std::size_t floor,
-                                               std::uint64_t seed, SearchBudget& budget) {
+std::vector<std::uint32_t> TabuSearch::shrink(const std::vector<std::uint32_t>& cover, std::size_t floor,
+                                               std::uint64_t seed, WorkBudget& budget) {
     random_ = RandomSource(seed);
     moves_ = 0;
     std::fill(covered_.begin(), covered_.end(), 0);
