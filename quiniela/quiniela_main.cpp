@@ -51,8 +51,9 @@ int main(int argc, char** argv) {
         "check", "Check the stored bet against the week's result.");
     check->add_option("RESULT", words,
                       "14 matches of 1, X, 2 or - (not played yet): \"1X21X2111X2X1-\" "
-                      "or 14 tokens separated by blanks or commas")
-        ->required();
+                      "or 14 tokens separated by blanks or commas (default: the jornada's results)");
+    std::string checkJornada = JornadaFilePath(ProgramFolder());
+    check->add_option("--jornada", checkJornada, "jornada file: results and prizes")->capture_default_str();
     addBet(check);
     addJson(check);
 
@@ -94,7 +95,10 @@ int main(int argc, char** argv) {
     if (*jornada) return RunJornadaCommand(jornadaOptions);
     if (*show) return ShowBet(betFile, json);
     UndisguiseResults(words);
-    if (*check) return CheckBet(betFile, Joined(words), json);
+    if (*check) {
+        const auto result = words.empty() ? std::nullopt : std::optional<std::string>(Joined(words));
+        return CheckBet(betFile, checkJornada, result, json);
+    }
     if (*import) return ImportBet(betFile, textFile, force);
     std::optional<std::string> forecast;
     if (!words.empty()) forecast = Joined(words);

@@ -264,6 +264,57 @@ TEST_F(JornadaCommandTest, ReadOnlyHeldAndUnwritableAreRefusedWithTheErrorText) 
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 4);  // + in, out, err
 }
 
+TEST_F(JornadaCommandTest, CheckTakesTheJornadasResultsAndPrizes) {
+    const std::string bet = folder_ / "bet.log";
+    const std::vector<std::string> check = {"check", "--bet", bet, "--jornada", file_};
+    ASSERT_EQ(Run(QUINIELA_PROGRAM, {"import", "--bet", bet},
+                  "01 1 X 2 1 X 2 1 1 1 X 2 X 1 2\n03 1X X2 12 1X 1 2 1 1 1 X 2 X 1 2\n")
+                  .code,
+              0);
+    // Neither a result typed nor one in the jornada.
+    Outcome run = Run(QUINIELA_PROGRAM, check, "");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("no jornada"), std::string::npos) << run.err;
+    ASSERT_EQ(Jornada(Words("set --price 0.5 --prizes 13=45213.10,12=812.40,11=56.20,10=6.10")).code, 0);
+    EXPECT_EQ(Run(QUINIELA_PROGRAM, check, "").code, 2);
+
+    // Twelve matches played, 13 and 14 to play.
+    const char* const played = "1X21X2111X2X";
+    for (int m = 0; m < 12; ++m)
+        ASSERT_EQ(Jornada({"set", "--match", std::to_string(m + 1), "--result", std::string(1, played[m])}).code, 0);
+    run = Run(QUINIELA_PROGRAM, check, "");
+    ASSERT_EQ(run.code, 0) << run.err;
+    // Column 01 hits all twelve and may reach 14. Column 03 misses match 5,
+    // hits 6 to 12, and on each of matches 1 to 4 one of its two signs hits:
+    // 7 + j hits for C(4, j) of its simple bets; k needs k - 2 so far.
+    EXPECT_EQ(run.out,
+              "Columna 01: 12 aciertos (3ª categoría), 2 por jugar, 812,40 €\n"
+              "Columna 03: 16 apuestas, hasta 11 aciertos (4ª: 1, 5ª: 4), 2 por jugar, 80,60 €\n"
+              "Total: 17 apuestas, 6 premios, 893,00 € (jugado 8,50 €)\n"
+              "Vivas: 14: 1 · 13: 2 · 12: 6 · 11: 12 · 10: 16\n");
+
+    // A typed result wins over the jornada's.
+    std::vector<std::string> typed = check;
+    typed.insert(typed.end(), {"1X21X2111X2X12", "--json"});
+    run = Run(QUINIELA_PROGRAM, typed, "");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const Json json = Json::parse(run.out);
+    EXPECT_EQ(json["columns"][0]["prize_cents"], 0);
+    EXPECT_EQ(json["columns"][1]["prize_cents"], 4882430);  // 45.213,10 + 4 · 812,40 + 6 · 56,20 + 4 · 6,10
+    EXPECT_EQ(json["totals"]["prize_cents"], 4882430);
+    EXPECT_EQ(json["totals"]["cost_cents"], 850);
+    EXPECT_FALSE(json.contains("alive"));
+
+    // A bad jornada is told, and the typed result still checked without euros.
+    WriteFile(file_, R"({"price": 0})");
+    typed.pop_back();
+    run = Run(QUINIELA_PROGRAM, typed, "");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "precio: debe ser mayor que 0 (" + file_ + ")\n");
+    EXPECT_EQ(run.out.substr(run.out.rfind("Total")), "Total: 17 apuestas; 1ª: 1, 2ª: 1, 3ª: 4, 4ª: 6, 5ª: 4\n");
+    EXPECT_EQ(Run(QUINIELA_PROGRAM, check, "").code, 2);
+}
+
 TEST_F(JornadaCommandTest, TheDefaultFileLivesBesideTheProgram) {
     // A copy of the program in the test's folder keeps its jornada there.
     const std::string program = folder_ / "quiniela";
