@@ -1,8 +1,10 @@
 #include "check_view.h"
 
 #include "bet_marks.h"
+#include "check_prizes.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
+#include "jornada_file.h"
 #include "picture_notes.h"
 #include "scrutiny.h"
 
@@ -13,17 +15,21 @@ bool IsHit(const CouponTables& tables, CellIndex cell) {
 void ShowScrutinyNotes(CouponApp& app) {
     const CouponTables& tables = app.tables;
     const MatchSigns result = ResultSigns(tables.resultMarks);
+    // The jornada beside the bet adds the euros once its prizes are out; a
+    // missing or bad one only leaves them out: the check stands without it.
+    const JornadaRead jornada = ReadJornada(JornadaFilePath(app.programFolder));
+    const auto prizes = jornada.status == JornadaStatus::Read ? CheckPrizesOf(jornada.jornada) : std::nullopt;
     std::vector<PictureHint> hints;
     std::string description;
     for (BetColumn column : BetColumns(tables.markTable, app.settings.columnCount)) {
         const int left = ColumnLeft(column.column);
         column.column += tables.firstColumn;  // told by the bet's own number
-        const std::string line = ColumnLine(ScrutinizeColumn(column, result));
+        const std::string line = CheckColumnLine(ScrutinizeColumn(column, result), prizes);
         // The column's number and its cells: where a player points at it.
         hints.push_back({left, 0, left + SignCount * CellSize, GridTop + RowCount * CellSize, line});
         description += line + "\n";
     }
-    description += TotalLine(Scrutinize(MarkedColumns(tables.bet), result));
+    description += CheckTotalLines(Scrutinize(MarkedColumns(tables.bet), result), prizes);
     ShowPictureNotes(app, std::move(hints), description);
 }
 

@@ -12,7 +12,8 @@ bool IsHit(const CouponTables& tables, CellIndex cell);
 // The check's look of the page on screen, with its notes.
 void ShowCheckOfPage(CouponApp& app);
 
-// Each stored column of the page's hits and prizes, as a tooltip over the
-// column and as the picture's accessible description, followed there by the
-// whole bet's total, while the check is shown.
+// Each stored column of the page's hits and prizes, with their euros when
+// the jornada's prizes are out, as a tooltip over the column and as the
+// picture's accessible description, followed there by the whole bet's total
+// and, while matches are to be played, the simple bets still alive.
 void ShowScrutinyNotes(CouponApp& app);

@@ -8,7 +8,9 @@
 
 #include "bet_file.h"
 #include "bet_marks.h"
+#include "alive_bets.h"
 #include "bet_text.h"
+#include "check_jornada.h"
 #include "error_codes.h"
 #include "guarantee.h"
 #include "pending_error.h"
@@ -87,36 +89,52 @@ int ShowBet(const std::string& betFile, bool json) {
     return ExitDone;
 }
 
-int CheckBet(const std::string& betFile, const std::string& resultText, bool json) {
+int CheckBet(const std::string& betFile, const std::string& jornadaFile,
+             const std::optional<std::string>& resultText, bool json) {
     std::string error;
-    const auto result = ParseMatchSigns(resultText, true, error);
-    if (!result) {
-        std::cerr << "result: " << error << "\n";
-        return ExitBadInput;
+    std::optional<MatchSigns> result;
+    if (resultText) {
+        result = ParseMatchSigns(*resultText, true, error);
+        if (!result) {
+            std::cerr << "result: " << error << "\n";
+            return ExitBadInput;
+        }
     }
+    int exit = ExitDone;
+    const auto jornada = ReadCheckJornada(jornadaFile, !result, exit);
+    if (!jornada) return exit;
+    if (!result) result = jornada->results;
     const auto columns = ReadBet(betFile);
     if (!columns) return ExitFileFailure;
     const Scrutiny scrutiny = Scrutinize(*columns, *result);
+    const std::optional<CheckPrizes>& prizes = jornada->prizes;
     if (!json) {
         for (const ColumnScrutiny& column : scrutiny.columns)
-            std::cout << ColumnLine(column) << "\n";
-        std::cout << TotalLine(scrutiny) << "\n";
+            std::cout << CheckColumnLine(column, prizes) << "\n";
+        std::cout << CheckTotalLines(scrutiny, prizes) << "\n";
         return ExitDone;
     }
     Json resultJson = Json::array();
     for (const SignSet signs : scrutiny.result)
         resultJson.push_back(signs == 0 ? "" : SignsText(signs));
     Json list = Json::array();
-    for (const ColumnScrutiny& column : scrutiny.columns)
+    for (const ColumnScrutiny& column : scrutiny.columns) {
         list.push_back({{"column", column.bet.column + 1},
                         {"marks", MarksJson(column.bet.marks)},
                         {"bets", column.bets},
                         {"hits", column.hits},
                         {"pending", column.pending},
                         {"prizes", PrizesJson(column.prizes)}});
-    PrintJson({{"result", resultJson},
-               {"columns", list},
-               {"totals", {{"bets", scrutiny.bets}, {"prizes", PrizesJson(scrutiny.prizes)}}}});
+        if (prizes) list.back()["prize_cents"] = PrizeCentsOf(column.prizes, prizes->prizes);
+    }
+    Json totals = {{"bets", scrutiny.bets}, {"prizes", PrizesJson(scrutiny.prizes)}};
+    if (prizes) {
+        totals["prize_cents"] = PrizeCentsOf(scrutiny.prizes, prizes->prizes);
+        totals["cost_cents"] = CostCents(scrutiny.bets, *prizes);
+    }
+    Json out = {{"result", resultJson}, {"columns", list}, {"totals", totals}};
+    if (PendingMatches(scrutiny.result) > 0) out["alive"] = PrizesJson(AliveBets(scrutiny));
+    PrintJson(out);
     return ExitDone;
 }
 

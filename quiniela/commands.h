@@ -11,7 +11,10 @@ inline constexpr int ExitFileFailure = 1;
 inline constexpr int ExitBadInput = 2;
 
 int ShowBet(const std::string& betFile, bool json);
-int CheckBet(const std::string& betFile, const std::string& result, bool json);
+// Without a result, the jornada's results; the jornada's prizes, when
+// published, add the euros.
+int CheckBet(const std::string& betFile, const std::string& jornadaFile, const std::optional<std::string>& result,
+             bool json);
 // `textFile` empty reads standard input.
 int ImportBet(const std::string& betFile, const std::string& textFile, bool force);
 // Without a forecast, the signs the bet's columns use on each match.

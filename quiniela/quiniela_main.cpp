@@ -7,6 +7,8 @@
 
 #include "bet_file.h"
 #include "commands.h"
+#include "jornada.h"
+#include "jornada_subcommand.h"
 #include "program_folder.h"
 #include "result_arguments.h"
 #include "system_subcommand.h"
@@ -49,8 +51,9 @@ int main(int argc, char** argv) {
         "check", "Check the stored bet against the week's result.");
     check->add_option("RESULT", words,
                       "14 matches of 1, X, 2 or - (not played yet): \"1X21X2111X2X1-\" "
-                      "or 14 tokens separated by blanks or commas")
-        ->required();
+                      "or 14 tokens separated by blanks or commas (default: the jornada's results)");
+    std::string checkJornada = JornadaFilePath(ProgramFolder());
+    check->add_option("--jornada", checkJornada, "jornada file: results and prizes")->capture_default_str();
     addBet(check);
     addJson(check);
 
@@ -75,6 +78,10 @@ int main(int argc, char** argv) {
     systemOptions.betFile = betFile;
     CLI::App* system = AddSystemCommand(app, systemOptions);
 
+    JornadaOptions jornadaOptions;
+    jornadaOptions.file = JornadaFilePath(ProgramFolder());
+    CLI::App* jornada = AddJornadaCommand(app, jornadaOptions);
+
     std::vector<std::string> disguised;
     std::vector<char*> arguments = DisguiseResults(argc, argv, disguised);
     try {
@@ -85,9 +92,13 @@ int main(int argc, char** argv) {
     }
 
     if (*system) return RunSystemCommand(systemOptions);
+    if (*jornada) return RunJornadaCommand(jornadaOptions);
     if (*show) return ShowBet(betFile, json);
     UndisguiseResults(words);
-    if (*check) return CheckBet(betFile, Joined(words), json);
+    if (*check) {
+        const auto result = words.empty() ? std::nullopt : std::optional<std::string>(Joined(words));
+        return CheckBet(betFile, checkJornada, result, json);
+    }
     if (*import) return ImportBet(betFile, textFile, force);
     std::optional<std::string> forecast;
     if (!words.empty()) forecast = Joined(words);

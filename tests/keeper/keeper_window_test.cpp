@@ -94,7 +94,10 @@ class KeeperWindowTest : public QObject {
     std::string bet_ = BetFilePath(folder_);
 
 private slots:
-    void init() { RemoveBetAndPictures(folder_); }
+    void init() {
+        RemoveBetAndPictures(folder_);
+        std::filesystem::remove(folder_ + "1x2 - Jornada.json");
+    }
 
     void windowAndMenuFollowTheBetFile() {
         Keeper keeper(Keeper16Settings);
@@ -716,7 +719,10 @@ private slots:
         const QString fifth = QString::fromUtf8(
             "Columna 05: 2 apuestas, hasta 12 aciertos (3ª: 1, 4ª: 1), 1 por jugar");
         QWidget* picture = keeper->control(100);
-        const QString total = QString::fromUtf8("Total: 3 apuestas; 3ª: 2, 4ª: 1");
+        // One match to play: column 03 can still reach 13, column 05's two
+        // simple bets 13 and 12.
+        const QString total = QString::fromUtf8("Total: 3 apuestas; 3ª: 2, 4ª: 1\n"
+                                                "Vivas: 14: 0 · 13: 2 · 12: 3 · 11: 3 · 10: 3");
         QCOMPARE(picture->accessibleDescription(),
                  third + QLatin1Char('\n') + fifth + QLatin1Char('\n') + total);
         const auto tipAt = [&](int x, int y) {
@@ -733,6 +739,44 @@ private slots:
         keeper.clickCell(7, 0, 0);
         QCOMPARE(picture->accessibleDescription(), QString());
         QCOMPARE(tipAt(15 + 49 * 4 + 20, 100), QString());
+    }
+
+    void aCheckAddsTheJornadasPrizesInEuros() {
+        const std::string jornada = folder_ + "1x2 - Jornada.json";
+        std::vector<BetRecord> stored;
+        for (int r = 0; r < 14; ++r) stored.push_back({2, 0, r});
+        stored.push_back({4, 1, 0});
+        for (int r = 0; r < 14; ++r) stored.push_back({4, 0, r});
+        WriteRecords(bet_, stored);
+        std::ofstream(jornada) << R"({"price": 0.5, "prizes": {"14": 0, "13": 45213.10, "12": 812.40, "11": 56.20}})";
+        Keeper keeper(Keeper8Settings);
+        for (int r = 0; r < 12; ++r) keeper.clickCell(0, 0, r);
+        keeper.clickCell(0, 1, 12);  // match 14 is still to be played
+        QVERIFY(keeper->choose(CheckBetId));
+        QVERIFY(keeper->boxes.isEmpty());
+
+        // 812,40 for a 12; 812,40 + 56,20 for a 12 and an 11.
+        const QString third = QString::fromUtf8("Columna 03: 12 aciertos (3ª categoría), 1 por jugar, 812,40 €");
+        const QString fifth = QString::fromUtf8(
+            "Columna 05: 2 apuestas, hasta 12 aciertos (3ª: 1, 4ª: 1), 1 por jugar, 868,60 €");
+        const QString total = QString::fromUtf8("Total: 3 apuestas, 3 premios, 1.681,00 € (jugado 1,50 €)\n"
+                                                "Vivas: 14: 0 · 13: 2 · 12: 3 · 11: 3 · 10: 3");
+        QWidget* picture = keeper->control(100);
+        QCOMPARE(picture->accessibleDescription(),
+                 third + QLatin1Char('\n') + fifth + QLatin1Char('\n') + total);
+        const QPoint at = picture->contentsRect().topLeft() + QPoint(15 + 49 * 4 + 20, 100);
+        QHelpEvent help(QEvent::ToolTip, at, picture->mapToGlobal(at));
+        QApplication::sendEvent(picture, &help);
+        QCOMPARE(QToolTip::text(), fifth);
+
+        // A bad jornada leaves the euros out, without a box.
+        std::ofstream(jornada) << R"({"price": 0, "prizes": {"13": 45213.10}})";
+        QVERIFY(keeper->choose(CheckBetId));
+        QVERIFY(keeper->boxes.isEmpty());
+        QVERIFY(picture->accessibleDescription().startsWith(
+            QString::fromUtf8("Columna 03: 12 aciertos (3ª categoría), 1 por jugar\nColumna 05:")));
+        QVERIFY(picture->accessibleDescription().contains(QString::fromUtf8("\nTotal: 3 apuestas; 3ª: 2, 4ª: 1\n")));
+        std::filesystem::remove(jornada);
     }
 
 private:
