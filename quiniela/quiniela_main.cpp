@@ -13,19 +13,8 @@
 #include "result_arguments.h"
 #include "system_subcommand.h"
 
-namespace {
-
-// Matches may come as one word or as 14 unquoted shell words.
-std::string Joined(const std::vector<std::string>& words) {
-    std::string text;
-    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
-    return text;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    CLI::App app{"The 1X2 bet of keeper16, keeper8 and reducer from the command line."};
+    CLI::App app{"The 1X2 bet of keeper16, keeper8, reducer and systems, its systems, the jornada and its chances from the command line."};
     app.require_subcommand(1);
 
     // The keepers' own bet, next to the executable, unless --bet names another.

@@ -7,7 +7,8 @@
 namespace {
 
 // Takes the place of the leading "-": no option starts with it, and no
-// result holds it.
+// result holds it. A second "-" stays: after the disguise the word no
+// longer looks like an option.
 constexpr char Disguise = '\x1f';
 
 }  // namespace
@@ -22,9 +23,8 @@ std::vector<char*> DisguiseResults(int argc, char** argv, std::vector<std::strin
         if (text == "--") break;  // the rest is positional anyway
         checking = checking || text == "check";
         std::string error;
-        // A long option never parses as a result; "-" alone is no option.
-        if (checking && text.size() > 1 && text[0] == '-' && text[1] != '-' &&
-            ParseMatchSigns(text, true, error)) {
+        // No option parses as a result; "-" alone is no option.
+        if (checking && text.size() > 1 && text[0] == '-' && ParseMatchSigns(text, true, error)) {
             disguised.emplace_back(text);
             disguised.back()[0] = Disguise;
             kept[k] = disguised.back().data();
@@ -36,4 +36,10 @@ std::vector<char*> DisguiseResults(int argc, char** argv, std::vector<std::strin
 void UndisguiseResults(std::vector<std::string>& words) {
     for (std::string& word : words)
         if (!word.empty() && word[0] == Disguise) word[0] = '-';
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string text;
+    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
+    return text;
 }

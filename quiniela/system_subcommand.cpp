@@ -10,10 +10,12 @@
 #include <nlohmann/json.hpp>
 
 #include "bet_file.h"
+#include "bet_marks.h"
 #include "bet_text.h"
 #include "commands.h"
 #include "number_text.h"
 #include "program_folder.h"
+#include "result_arguments.h"
 #include "system_builder.h"
 #include "system_text.h"
 
@@ -25,12 +27,6 @@ std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
-
-std::string Joined(const std::vector<std::string>& words) {
-    std::string text;
-    for (const std::string& word : words) text += (text.empty() ? "" : " ") + word;
-    return text;
-}
 
 bool ParseNumber(const std::string& text, int& value) {
     if (text.empty() || text.size() > 2) return false;
@@ -215,13 +211,7 @@ int RunSystemCommand(const SystemOptions& options) {
     }
 
     if (options.write) {
-        // The keepers' record order: column, then sign, then match.
-        std::vector<BetRecord> records;
-        for (std::size_t k = 0; k < result.columns.size(); ++k)
-            for (int s = 0; s < SignCount; ++s)
-                for (int r = 0; r < RowCount; ++r)
-                    if (result.columns[k][r] == s) records.push_back({static_cast<std::int32_t>(k), s, r});
-        const ReplaceOutcome outcome = ReplaceBet(options.betFile, records);
+        const ReplaceOutcome outcome = ReplaceBet(options.betFile, BetRecordsOf(BetMarksOf(SystemBet(result.columns))));
         if (outcome.held) {
             std::cerr << "No se ha podido borrar el fichero ... (" << options.betFile << ")\n";
             return ExitFileFailure;

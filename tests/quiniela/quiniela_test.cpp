@@ -283,6 +283,20 @@ TEST_F(QuinielaTest, ColumnNumbersOfAnyLength) {
     EXPECT_EQ(checked["columns"][1]["hits"], 6);
     EXPECT_EQ(checked["columns"][1]["pending"], 3);
     EXPECT_EQ(checked["columns"][2]["column"], 100000);
+
+    // Two matches to play first: "--" would read as an option.
+    const Outcome twoFirst = Quiniela({"check", "--bet", bet_, "--21XX111X21-2"});
+    ASSERT_EQ(twoFirst.code, 0) << twoFirst.err;
+    // Column 2 (all "1") hits matches 4, 7, 8, 9 and 12: the 1s of the result.
+    EXPECT_EQ(twoFirst.out.substr(0, twoFirst.out.find('\n')), "Columna 02: 5 aciertos, 3 por jugar");
+    const Json twoFirstJson = Json::parse(Quiniela({"check", "--json", "--21XX111X21-2", "--bet", bet_}).out);
+    EXPECT_EQ(twoFirstJson["result"][0], "");
+    EXPECT_EQ(twoFirstJson["result"][1], "");
+    EXPECT_EQ(twoFirstJson["result"][2], "2");
+    // A word that is neither an option nor a result is still refused.
+    const Outcome unknown = Quiniela({"check", "--bet", bet_, "--21XX111X21-"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("--21XX111X21-"), std::string::npos) << unknown.err;
 }
 
 TEST(QuinielaProgram, LinksNoQt) {
