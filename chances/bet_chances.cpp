@@ -3,13 +3,13 @@
 #include <bit>
 #include <cassert>
 
+#include "big_buffer.h"
+#include "bet_histogram.h"
 #include "fund_share.h"
 #include "grid_passes.h"
-#include "result_grid.h"
+#include "near_blocks.h"
 
 namespace {
-
-using Count = std::uint32_t;
 
 // What one block of results adds, kept apart so that the totals are summed
 // in block order whatever the threads did.
@@ -19,97 +19,28 @@ struct BlockSums {
     MissPolynomial shares{};   // [d]: expected own winners' share of the fund, times their number
 };
 
-int SignTotal(SignSet signs) { return std::popcount(static_cast<unsigned>(signs & AllSigns)); }
+// Gathering a block from the bet's cells costs about a cell per cell
+// gathered; passing the whole grid along its outer matches costs a few
+// cells per cell of the grid and match: past this many cells per block,
+// the whole grid is cheaper (bench/chances_bench).
+constexpr std::size_t GatherPerBlockCell = 4;
 
-// Every simple bet of every column, as counts per cell of the grid (its
-// signs on the matches to play) and per misses on the matches played.
-class Histogram {
-public:
-    Histogram(const ResultGrid& grid, const MatchSigns& results)
-        : grid_(grid), results_(results), counts_(PrizeCategories * grid.cells, 0) {}
+struct BlockCounter {
+    const ResultGrid& grid;
+    const WalkFactors& factors;
+    bool money;
+    CategoryFigures funds;
+    double others;
 
-    void Add(const MatchSigns& marks) {
-        std::array<Count, PrizeCategories> played{1};
-        for (int m = 0; m < RowCount; ++m) {
-            if (results_[m] == 0) continue;
-            const Count hit = (marks[m] & results_[m]) != 0;
-            const Count miss = static_cast<Count>(SignTotal(marks[m])) - hit;
-            for (int d = PrizeCategories - 1; d > 0; --d) played[d] = played[d] * hit + played[d - 1] * miss;
-            played[0] *= hit;
-        }
-        Fill(marks, played, 0, 0);
-    }
-
-    MissPlanes<Count> Planes(std::size_t offset) {
-        MissPlanes<Count> planes{};
-        for (int d = 0; d < PrizeCategories; ++d) planes[d] = counts_.data() + d * grid_.cells + offset;
-        return planes;
-    }
-
-private:
-    void Fill(const MatchSigns& marks, const std::array<Count, PrizeCategories>& played, int dim,
-              std::size_t cell) {
-        if (dim == grid_.dimensions) {
-            for (int d = 0; d < PrizeCategories; ++d) counts_[d * grid_.cells + cell] += played[d];
-            return;
-        }
-        for (int s = 0; s < SignCount; ++s)
-            if (marks[grid_.match[dim]] & (1 << s))
-                Fill(marks, played, dim + 1, cell + static_cast<std::size_t>(s) * grid_.stride[dim]);
-    }
-
-    const ResultGrid& grid_;
-    MatchSigns results_;
-    std::vector<Count> counts_;
-};
-
-}  // namespace
-
-std::uint64_t SimpleBets(const MatchSigns& marks) {
-    std::uint64_t bets = 1;
-    for (const SignSet signs : marks) bets *= static_cast<std::uint64_t>(SignTotal(signs));
-    return bets;
-}
-
-BetChances ChancesOf(const std::vector<BetColumn>& columns, const ChanceModel& model,
-                     const ChanceControl& control) {
-    assert(columns.size() <= MaxChanceColumns);
-    BetChances chances;
-    const ResultGrid grid = ResultGridOf(model.results, control.blockDimensions);
-    const WalkFactors factors = WalkFactorsOf(grid, model);
-    chances.results = grid.cells;
-    for (const BetColumn& column : columns) chances.bets += SimpleBets(column.marks);
-    chances.costCents = chances.bets * PriceCents(model);
-
-    Histogram histogram(grid, model.results);
-    for (const BetColumn& column : columns)
-        if (SimpleBets(column.marks) > 0) histogram.Add(column.marks);
-
-    // The matches outside a block first, over the whole grid; then each
-    // block takes its own matches and is summed while it is in cache.
-    const MissPlanes<Count> whole = histogram.Planes(0);
-    for (int dim = 0; dim < grid.outerDimensions(); ++dim) {
-        if (control.cancel != nullptr && control.cancel->load()) {
-            chances.cancelled = true;
-            return chances;
-        }
-        ForEachRange(grid.cells / SignCount, control, [&](std::size_t begin, std::size_t end) {
-            SpreadForward(whole, begin, end, grid.stride[dim]);
-        });
-    }
-
-    const bool money = HasPrizeModel(model);
-    const CategoryFigures funds = PrizeFunds(model);
-    const double others = OtherBets(model);
-    std::vector<BlockSums> sums(grid.blocks());
-    const bool done = ForEachBlock(grid.blocks(), control, [&](std::size_t block) {
-        const MissPlanes<Count> planes = histogram.Planes(block * grid.blockCells);
+    // Passes the block's own matches over `planes`, then sums its results.
+    void Sum(std::size_t block, const MissPlanes<Count>& planes, BlockSums& sum) const {
         for (int dim = grid.outerDimensions(); dim < grid.dimensions; ++dim)
             SpreadForward(planes, 0, grid.blockCells / SignCount, grid.stride[dim]);
-        BlockSums& sum = sums[block];
         WalkBlock(grid, factors, BlockPrefix(grid, factors, block),
                   [&](std::size_t cell, double chance, const MissPolynomial& publicMisses) {
-                      if (chance == 0) return;
+                      if ((planes[0][cell] | planes[1][cell] | planes[2][cell] | planes[3][cell] |
+                           planes[4][cell]) == 0 || chance == 0)
+                          return;
                       bool reached = false;
                       for (int d = 0; d < PrizeCategories; ++d) {
                           const Count own = planes[d][cell];
@@ -121,7 +52,83 @@ BetChances ChancesOf(const std::vector<BetColumn>& columns, const ChanceModel& m
                               sum.shares[d] += chance * own * FundShare(own, others * publicMisses[d]);
                       }
                   });
+    }
+};
+
+MissPlanes<Count> PlanesIn(Count* data, std::size_t planeCells, std::size_t offset) {
+    MissPlanes<Count> planes{};
+    for (int d = 0; d < PrizeCategories; ++d) planes[d] = data + d * planeCells + offset;
+    return planes;
+}
+
+// Every block gathered from the bet's few cells, in a buffer per thread.
+bool CountNear(const ResultGrid& grid, const std::vector<HistogramEntry>& entries, const BlockCounter& counter,
+               const ChanceControl& control, std::vector<BlockSums>& sums) {
+    const NearBlocks near(grid, entries);
+    std::vector<std::vector<Count>> buffers(static_cast<std::size_t>(ThreadsFor(control, grid.blocks())));
+    return ForEachBlock(grid.blocks(), control, [&](std::size_t block, int thread) {
+        std::vector<Count>& buffer = buffers[static_cast<std::size_t>(thread)];
+        buffer.resize(PrizeCategories * grid.blockCells);
+        const MissPlanes<Count> planes = PlanesIn(buffer.data(), grid.blockCells, 0);
+        near.Gather(block, planes);
+        counter.Sum(block, planes, sums[block]);
     });
+}
+
+// The whole grid at once: the bet's simple bets filled in, passed along the
+// matches outside blocks, then block by block.
+bool CountWhole(const ResultGrid& grid, const std::vector<BetColumn>& columns, const MatchSigns& results,
+                const BlockCounter& counter, const ChanceControl& control, std::vector<BlockSums>& sums) {
+    BigBuffer<Count> counts(PrizeCategories * grid.cells);
+    for (const BetColumn& column : columns) {
+        const auto played = PlayedMisses(column.marks, results);
+        if (!played) continue;
+        ForEachBoxCell(column.marks, grid, [&](std::size_t cell) {
+            for (int d = 0; d < PrizeCategories; ++d) counts.data()[d * grid.cells + cell] += (*played)[d];
+        });
+    }
+    const MissPlanes<Count> whole = PlanesIn(counts.data(), grid.cells, 0);
+    for (int dim = 0; dim < grid.outerDimensions(); ++dim) {
+        if (control.cancel != nullptr && control.cancel->load()) return false;
+        ForEachRange(grid.cells / SignCount, control, [&](std::size_t begin, std::size_t end) {
+            SpreadForward(whole, begin, end, grid.stride[dim]);
+        });
+    }
+    return ForEachBlock(grid.blocks(), control, [&](std::size_t block, int) {
+        counter.Sum(block, PlanesIn(counts.data(), grid.cells, block * grid.blockCells), sums[block]);
+    });
+}
+
+}  // namespace
+
+std::uint64_t SimpleBets(const MatchSigns& marks) {
+    std::uint64_t bets = 1;
+    for (const SignSet signs : marks) bets *= static_cast<std::uint64_t>(std::popcount(static_cast<unsigned>(signs & AllSigns)));
+    return bets;
+}
+
+BetChances ChancesOf(const std::vector<BetColumn>& columns, const ChanceModel& model,
+                     const ChanceControl& control) {
+    assert(columns.size() <= MaxChanceColumns);
+    BetChances chances;
+    const ResultGrid grid = ResultGridOf(model.results, control.blockDimensions);
+    const WalkFactors factors = WalkFactorsOf(grid, model);
+    chances.results = grid.cells;
+    std::uint64_t boxes = 0;
+    for (const BetColumn& column : columns) {
+        chances.bets += SimpleBets(column.marks);
+        if (PlayedMisses(column.marks, model.results)) boxes += BoxCells(column.marks, grid);
+    }
+    chances.costCents = chances.bets * PriceCents(model);
+
+    const bool money = HasPrizeModel(model);
+    const CategoryFigures funds = PrizeFunds(model);
+    const BlockCounter counter{grid, factors, money, funds, OtherBets(model)};
+    std::vector<BlockSums> sums(grid.blocks());
+    const bool near = grid.outerDimensions() == 0 ||
+                      boxes <= GatherPerBlockCell * grid.blockCells * static_cast<std::size_t>(grid.outerDimensions());
+    const bool done = near ? CountNear(grid, SparseHistogram(columns, grid, model.results), counter, control, sums)
+                           : CountWhole(grid, columns, model.results, counter, control, sums);
     if (!done) {
         chances.cancelled = true;
         return chances;

@@ -7,11 +7,6 @@
 
 namespace {
 
-int ThreadsFor(const ChanceControl& control, std::size_t work) {
-    const unsigned machine = std::max(1u, std::thread::hardware_concurrency());
-    return static_cast<int>(std::min<std::size_t>({static_cast<std::size_t>(std::max(1, control.threads)), machine, work}));
-}
-
 bool Cancelled(const ChanceControl& control) { return control.cancel != nullptr && control.cancel->load(); }
 
 // Runs body(t) on threads 1..count-1 and on this one as thread 0; when no
@@ -33,8 +28,14 @@ void RunThreads(int count, const std::function<void(int)>& body) {
 
 }  // namespace
 
-bool ForEachBlock(std::size_t count, const ChanceControl& control, const std::function<void(std::size_t)>& work,
-                  double progressFrom, double progressTo) {
+int ThreadsFor(const ChanceControl& control, std::size_t work) {
+    const unsigned machine = std::max(1u, std::thread::hardware_concurrency());
+    return static_cast<int>(std::max<std::size_t>(
+        1, std::min<std::size_t>({static_cast<std::size_t>(std::max(1, control.threads)), machine, work})));
+}
+
+bool ForEachBlock(std::size_t count, const ChanceControl& control,
+                  const std::function<void(std::size_t, int)>& work, double progressFrom, double progressTo) {
     std::atomic<std::size_t> next{0}, done{0};
     std::atomic<bool> stopped{false};
     RunThreads(ThreadsFor(control, count), [&](int thread) {
@@ -43,13 +44,15 @@ bool ForEachBlock(std::size_t count, const ChanceControl& control, const std::fu
                 stopped = true;
                 return;
             }
-            work(block);
+            work(block, thread);
             const std::size_t finished = done.fetch_add(1) + 1;
             if (thread == 0 && control.progress)
                 control.progress(progressFrom + (progressTo - progressFrom) * static_cast<double>(finished) /
                                                     static_cast<double>(count));
         }
     });
+    // The last block may have ended on another thread.
+    if (!stopped && control.progress) control.progress(progressTo);
     return !stopped;
 }
 

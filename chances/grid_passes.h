@@ -52,12 +52,16 @@ void SpreadBack(const MissPlanes<T>& planes, std::size_t begin, std::size_t end,
     for (int d = 0; d + 1 < PrizeCategories; ++d) SpreadLines(planes[d], planes[d + 1], begin, end, stride);
 }
 
-// Runs work(block) for blocks 0..count-1 on up to `control.threads` threads,
-// each block once, in no fixed order: work writes what it finds into a slot
-// of its block's own so that sums taken afterwards in block order do not
-// depend on timing. False when cancelled.
-bool ForEachBlock(std::size_t count, const ChanceControl& control, const std::function<void(std::size_t)>& work,
-                  double progressFrom = 0, double progressTo = 1);
+// The threads a count over `work` items runs on: at least 1.
+int ThreadsFor(const ChanceControl& control, std::size_t work);
+
+// Runs work(block, thread) for blocks 0..count-1 on ThreadsFor(control,
+// count) threads, numbered from 0, each block once, in no fixed order: work
+// writes what it finds into a slot of its block's own so that sums taken
+// afterwards in block order do not depend on timing. False when cancelled.
+bool ForEachBlock(std::size_t count, const ChanceControl& control,
+                  const std::function<void(std::size_t, int)>& work, double progressFrom = 0,
+                  double progressTo = 1);
 
 // Runs work(begin, end) over [0, count) cut in one range a thread, on up
 // to `control.threads` threads.

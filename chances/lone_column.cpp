@@ -7,6 +7,33 @@
 
 namespace {
 
+// A simple column: one simple bet, so a result is a number of misses.
+struct SimpleWalk {
+    const ResultGrid& grid;
+    const WalkFactors& factors;
+    std::array<int, RowCount> sign{};  // the column's per dimension
+    CategoryFigures funds;
+    double others;
+
+    double Walk(int dim, int misses, const WalkPrefix& prefix) const {
+        if (dim == grid.dimensions)
+            return funds[misses] > 0
+                       ? prefix.chance * funds[misses] * FundShare(1, others * prefix.publicMisses[misses])
+                       : 0;
+        double sum = 0;
+        for (int s = 0; s < SignCount; ++s) {
+            const int next = misses + (s != sign[dim]);
+            const double chance = factors.chance[dim][s];
+            if (next >= PrizeCategories || chance == 0) continue;
+            WalkPrefix deeper = prefix;
+            deeper.chance *= chance;
+            AddMatch(deeper.publicMisses, factors.publicShare[dim][s]);
+            sum += Walk(dim + 1, next, deeper);
+        }
+        return sum;
+    }
+};
+
 struct LoneWalk {
     const ResultGrid& grid;
     const WalkFactors& factors;
@@ -64,9 +91,18 @@ double LoneColumnPrize(const MatchSigns& marks, const ChanceModel& model) {
         for (int d = PrizeCategories - 1; d > 0; --d) own[d] = own[d] * hit + own[d - 1] * miss;
         own[0] *= hit;
     }
-    bool alive = false;
+    bool alive = false, simple = true;
     for (const double count : own) alive = alive || count > 0;
     if (!alive) return 0;
+    for (int dim = 0; dim < grid.dimensions; ++dim)
+        simple = simple && std::has_single_bit(static_cast<unsigned>(marks[grid.match[dim]] & AllSigns));
+    if (simple && own[0] + own[1] + own[2] + own[3] + own[4] == 1) {
+        SimpleWalk walk{grid, factors, {}, PrizeFunds(model), OtherBets(model)};
+        for (int dim = 0; dim < grid.dimensions; ++dim) walk.sign[dim] = SignIndex(marks[grid.match[dim]] & AllSigns);
+        int misses = 0;
+        while (own[misses] == 0) ++misses;
+        return walk.Walk(0, misses, WalkPrefix{1, factors.playedPublic});
+    }
     const LoneWalk walk{grid, factors, marks, PrizeFunds(model), OtherBets(model)};
     return walk.Walk(0, own, WalkPrefix{1, factors.playedPublic});
 }

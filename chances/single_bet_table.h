@@ -3,6 +3,7 @@
 #include <optional>
 #include <vector>
 
+#include "big_buffer.h"
 #include "chance_control.h"
 #include "chance_model.h"
 #include "result_grid.h"
@@ -24,7 +25,7 @@ public:
     // The same for a column `playedMisses` misses from the played matches'
     // results, with signs on the matches to play at `cell` of the grid.
     double Prize(std::size_t cell, int playedMisses) const {
-        return playedMisses < planes_ ? table_[static_cast<std::size_t>(playedMisses) * grid_.cells + cell] : 0;
+        return playedMisses < planes_ ? table_.data()[static_cast<std::size_t>(playedMisses) * grid_.cells + cell] : 0;
     }
     const ResultGrid& grid() const { return grid_; }
 
@@ -32,5 +33,5 @@ private:
     ResultGrid grid_;
     MatchSigns results_{};
     int planes_ = 0;  // misses on played matches that can still win: 0..planes_-1
-    std::vector<double> table_;
+    BigBuffer<double> table_{0};
 };

@@ -25,18 +25,28 @@ struct Case {
     int multiples;
     int blockDimensions;
     int threads;
+    bool wide = false;  // triples on two matches to play: the bet fills much of the grid
 };
 
 TEST(BetChances, EveryFigureMatchesTheCountOverEveryResultAndSimpleBet) {
     // Few matches to play, blocks cut small so that passes outside blocks,
     // several blocks and two threads all run.
-    const Case cases[] = {{0, 5, 1, 9, 2}, {1, 4, 2, 9, 1}, {3, 12, 2, 1, 2},
-                          {4, 30, 1, 2, 2}, {5, 20, 2, 2, 2}, {5, 40, 0, 3, 1}};
+    const Case cases[] = {{0, 5, 1, 9, 2},  {1, 4, 2, 9, 1},  {3, 12, 2, 1, 2},       {4, 30, 1, 2, 2},
+                          {5, 20, 2, 2, 2}, {5, 40, 0, 3, 1}, {5, 25, 0, 1, 2},       {4, 12, 1, 1, 2, true},
+                          {5, 8, 0, 2, 1, true}};
     std::mt19937 random(2026);
     for (const Case& one : cases) {
         for (const bool money : {true, false}) {
             const ChanceModel model = brute::RandomModel(random, one.toPlay, money);
-            const auto columns = brute::RandomColumns(random, model, one.columns, one.multiples);
+            auto columns = brute::RandomColumns(random, model, one.columns, one.multiples);
+            if (one.wide) {
+                int triples = 0;
+                for (int m = 0; m < RowCount && triples < 2; ++m)
+                    if (model.results[m] == 0) {
+                        for (std::size_t c = 0; c < columns.size(); c += 2) columns[c][m] = AllSigns;
+                        ++triples;
+                    }
+            }
             ChanceControl control;
             control.blockDimensions = one.blockDimensions;
             control.threads = one.threads;
