@@ -1,11 +1,11 @@
 #include "bet_messages.h"
 
+#include "message_titles.h"
 #include "program_folder.h"
 #include "window_services.h"
 
 namespace {
 
-constexpr const char* SaveTitle = "Programador";
 constexpr const char* OverwriteQuestion = "El fichero existe ...\r\nSobrescribir ?";
 constexpr const char* SaveRefused = "Grabacion Abortada ...";
 constexpr const char* Saved = "Grabado ...";
@@ -15,26 +15,26 @@ constexpr const char* Saved = "Grabado ...";
 bool ReportBetReplacement(const ReplaceOutcome& outcome) {
     if (outcome.error == 0) return true;
     if (outcome.held)
-        ShowMessage(BetNotDeletedText, MessageButtons::Ok, BetNotDeletedTitle);
+        ShowMessage(BetNotDeletedText, MessageButtons::Ok, ProgramTitle);
     else
-        ShowMessage(AppendFailureText(outcome.error), MessageButtons::Ok, BetFailureTitle);
+        ShowMessage(AppendFailureText(outcome.error), MessageButtons::Ok, FailureTitle);
     return false;
 }
 
 bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) {
     const int error = WriteBetRecord(betFile, column, sign, row);
     if (error == 0) return true;
-    ShowMessage(AppendFailureText(error), MessageButtons::Ok, BetFailureTitle);
+    ShowMessage(AppendFailureText(error), MessageButtons::Ok, FailureTitle);
     return false;
 }
 
 void StoreBetAsking(const std::string& betFile, const std::vector<BetRecord>& records) {
     if (FileExists(betFile)) {
-        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, SaveTitle) == MessageResult::Yes)
+        if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, ProgramTitle) == MessageResult::Yes)
             ReportBetReplacement(ReplaceBet(betFile, records));
         else
-            ShowMessage(SaveRefused, MessageButtons::Ok, SaveTitle);
+            ShowMessage(SaveRefused, MessageButtons::Ok, ProgramTitle);
     } else if (ReportBetReplacement(ReplaceBet(betFile, records))) {
-        ShowMessage(Saved, MessageButtons::Ok, SaveTitle);
+        ShowMessage(Saved, MessageButtons::Ok, ProgramTitle);
     }
 }

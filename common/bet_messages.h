@@ -5,18 +5,15 @@
 
 #include "bet_file.h"
 
-// What the programs show when storing a bet failed.
-inline constexpr const char* BetFailureTitle = "Velmar Soft";
 // Shown when the old bet is still there because another program holds it.
 inline constexpr const char* BetNotDeletedText = "No se ha podido borrar el fichero ...";
-inline constexpr const char* BetNotDeletedTitle = "Programador";
 
 // One box for a failed replacement: "No se ha podido borrar el fichero ..."
 // when another program holds the old bet, "Err: " with the number otherwise.
 // Returns true when the bet was stored and nothing was shown.
 bool ReportBetReplacement(const ReplaceOutcome& outcome);
 
-// WriteBetRecord with its failure shown to the user ("Velmar Soft") and
+// WriteBetRecord with its failure shown to the user (FailureTitle) and
 // returned as false.
 bool AppendBetRecord(const std::string& betFile, int column, int sign, int row);
 

@@ -66,13 +66,3 @@ void SetBetMark(CouponTables& tables, CellIndex cell, bool marked) {
     SignSet& signs = tables.bet[column][static_cast<std::size_t>(cell.row)];
     signs = static_cast<SignSet>(marked ? signs | bit : signs & ~bit);
 }
-
-std::string PageFileName(const std::string& name, int page) {
-    std::string lowered = name;
-    std::transform(lowered.begin(), lowered.end(), lowered.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    const std::size_t at = lowered.rfind(".bmp");
-    const std::string number = " " + TwoDigits(page + 1);
-    if (at == std::string::npos) return name + number;
-    return name.substr(0, at) + number + name.substr(at);
-}

@@ -31,8 +31,3 @@ void ShowPageMarks(CouponTables& tables, int page);
 void TakeBet(CouponTables& tables, std::vector<MatchSigns> bet, int page);
 // Records a mark of a cell of the page on screen in the bet.
 void SetBetMark(CouponTables& tables, CellIndex cell, bool marked);
-
-// The picture of one page under a typed name: "sistema.bmp" and page 1
-// (shown as 2) give "sistema 02.bmp". The number goes before the last
-// ".bmp" in any case, or at the end when there is none.
-std::string PageFileName(const std::string& name, int page);

@@ -12,6 +12,9 @@ inline constexpr int PictureControlId = 100;
 inline constexpr int FileNameBoxId = 101;
 inline constexpr int BmpButtonId = 102;
 inline constexpr int ResetButtonId = 103;
+// Menu commands more than one program has.
+inline constexpr int SaveBetId = 1003;      // "Grabar Jugada"
+inline constexpr int ClearCouponId = 1007;  // "Limpiar Pantalla"
 
 // Everything a program keeps for its run: owned by its main module and
 // handed to the routines that need it.

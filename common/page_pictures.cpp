@@ -5,13 +5,8 @@
 
 #include "bet_pages.h"
 #include "coupon_drawing.h"
+#include "message_titles.h"
 #include "picture_export.h"
-
-namespace {
-
-constexpr const char* PagesTitle = "Programador ...";
-
-}  // namespace
 
 void DrawPageBitmap(CouponApp& app) {
     const SurfaceRef bitmap = PictureBitmapSurface(app);
@@ -46,7 +41,7 @@ void SaveEveryPage(CouponApp& app) {
     DrawPageBitmap(app);
     if (saved == last + 1)
         ShowMessage("Ya han sido grabadas " + std::to_string(saved) + " páginas ...",
-                    MessageButtons::Ok, PagesTitle);
+                    MessageButtons::Ok, PictureTitle);
     else
-        ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);
+        ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureTitle);
 }

@@ -4,14 +4,18 @@
 #include <string>
 
 #include "coupon_app.h"
+#include "picture_names.h"
 
-// The "BMP" button of the keepers: saves what the picture control shows
-// under the typed name, which must contain ".bmp".
-void SavePictureCommand(CouponApp& app);
+// A rule for typed picture names (picture_names.h).
+using PictureNameRule = bool (*)(const std::string& name);
+
+// The "BMP" button: saves what the picture control shows under the typed
+// name, which the keepers want to contain ".bmp" and the reducer to end in it.
+void SavePictureCommand(CouponApp& app, PictureNameRule accepted = NamesBmpPicture);
 
 // The name typed in the text box for a picture; nullopt, after the box
-// that says why, when it holds no ".bmp" (and silently when it is empty).
-std::optional<std::string> TypedPictureName(CouponApp& app);
+// that says why, when the rule refuses it (and silently when it is empty).
+std::optional<std::string> TypedPictureName(CouponApp& app, PictureNameRule accepted = NamesBmpPicture);
 // Saves the selected surface as `name` in the program folder, replacing an
 // older file whole; false when it could not be written.
 bool SavePictureAs(CouponApp& app, const std::string& name);
@@ -21,4 +25,3 @@ void DeleteBetCommand(CouponApp& app);
 
 // Shown when a picture could not be written.
 inline constexpr const char* PictureNotSavedText = "No se ha podido grabar el fichero ...";
-inline constexpr const char* PictureNotSavedTitle = "Programador ...";

@@ -8,13 +8,13 @@
 #include "keeper_pages.h"
 #include "page_pictures.h"
 #include "main_window_shell.h"
+#include "message_titles.h"
 #include "picture_export.h"
 #include "picture_notes.h"
 #include "program_folder.h"
 
 namespace {
 
-constexpr const char* Title = "Programador";
 constexpr const char* NoBetFile = "No puedo leer fichero ...\r\nFichero NO existe ...";
 
 }  // namespace
@@ -37,7 +37,7 @@ void SaveBetCommand(CouponApp& app) {
 void ShowBetCommand(CouponApp& app) {
     const std::string bet = BetFilePath(app.programFolder);
     if (!FileExists(bet)) {
-        ShowMessage(NoBetFile, MessageButtons::Ok, Title);
+        ShowMessage(NoBetFile, MessageButtons::Ok, ProgramTitle);
         return;
     }
     const bool firstPageShown = app.tables.firstColumn == 0;

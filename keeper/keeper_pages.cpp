@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "bet_check.h"
-#include "coupon_drawing.h"
-#include "keeper_commands.h"
+#include "check_view.h"
 #include "page_pictures.h"
 #include "picture_marking.h"
 

@@ -1,7 +1,6 @@
 #include "keeper_window.h"
 
 #include "bet_check.h"
-#include "command_scope.h"
 #include "coupon_colors.h"
 #include "keeper_commands.h"
 #include "keeper_pages.h"
@@ -9,6 +8,7 @@
 #include "picture_export.h"
 #include "picture_marking.h"
 #include "program_folder.h"
+#include "program_run.h"
 
 namespace {
 
@@ -65,37 +65,18 @@ void StartKeeper(CouponApp& app, const CouponSettings& settings) {
 }
 
 MessageHandler KeeperHandler(CouponApp& app) {
-    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t second) {
-        switch (message) {
-            case Message::InitDialog: {
-                const CommandScope scope(app);
-                Initialise(app);
-                break;
-            }
-            case Message::NcActivate: HandleActivation(app, first); break;
-            case Message::Destroy: HandleDestruction(app); break;
-            case Message::Command: {
-                const CommandScope scope(app);
-                if (scope.entered()) Command(app, CommandId(first));
-                break;
-            }
-            case Message::KeyDown: {
-                const CommandScope scope(app);
-                if (scope.entered()) PageKey(app, first, second);
-                break;
-            }
-            default: break;
-        }
-        return 0;
-    };
+    return ProgramHandler(app, {.initialise = [&app] { Initialise(app); },
+                                .command = [&app](int id) { Command(app, id); },
+                                .key = [&app](std::uint32_t key,
+                                              std::uint32_t modifiers) { PageKey(app, key, modifiers); }});
 }
 
 int RunKeeper(int argc, char** argv, const CouponSettings& settings) {
-    return RunProgram(argc, argv, [&settings] {
-        CouponApp app;
-        StartKeeper(app, settings);
-        int result = 0;
-        ShowModal(app.window, KeeperHandler(app), &result);
-        return result;
-    });
+    return RunCouponProgram<CouponApp>(
+        argc, argv,
+        [&settings](CouponApp& app) -> CouponApp& {
+            StartKeeper(app, settings);
+            return app;
+        },
+        KeeperHandler);
 }

@@ -2,11 +2,9 @@
 
 #include "coupon_app.h"
 
-// Command ids of the keeper's "Funciones" menu.
-inline constexpr int SaveBetId = 1003;
+// Command ids of the keeper's "Funciones" menu beside the shared ones.
 inline constexpr int ShowBetId = 1005;
 inline constexpr int CheckBetId = 1006;
-inline constexpr int ClearCouponId = 1007;
 inline constexpr int DeleteBetId = 1008;
 
 // Creates the keeper's window, controls and menu; the modal run follows.

@@ -7,6 +7,8 @@
 
 #include "bet_file.h"
 #include "commands.h"
+#include "jornada.h"
+#include "jornada_subcommand.h"
 #include "program_folder.h"
 #include "result_arguments.h"
 #include "system_subcommand.h"
@@ -75,6 +77,10 @@ int main(int argc, char** argv) {
     systemOptions.betFile = betFile;
     CLI::App* system = AddSystemCommand(app, systemOptions);
 
+    JornadaOptions jornadaOptions;
+    jornadaOptions.file = JornadaFilePath(ProgramFolder());
+    CLI::App* jornada = AddJornadaCommand(app, jornadaOptions);
+
     std::vector<std::string> disguised;
     std::vector<char*> arguments = DisguiseResults(argc, argv, disguised);
     try {
@@ -85,6 +91,7 @@ int main(int argc, char** argv) {
     }
 
     if (*system) return RunSystemCommand(systemOptions);
+    if (*jornada) return RunJornadaCommand(jornadaOptions);
     if (*show) return ShowBet(betFile, json);
     UndisguiseResults(words);
     if (*check) return CheckBet(betFile, Joined(words), json);

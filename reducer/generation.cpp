@@ -6,6 +6,7 @@
 #include "coupon_drawing.h"
 #include "guarantee.h"
 #include "main_window_shell.h"
+#include "message_titles.h"
 #include "picture_export.h"
 #include "picture_notes.h"
 #include "program_folder.h"
@@ -37,7 +38,7 @@ void GenerateReduced(ReducerApp& app) {
     const bool saved = SaveSurfaceBitmap(picture);
     ShowGuaranteeNotes(coupon, system);
     ReportBetReplacement(stored);
-    if (!saved) ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);
+    if (!saved) ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureTitle);
     SelectSurface(bitmap, false);
 }
 

@@ -1,9 +1,6 @@
 #include "reducer_window.h"
 
-#include <algorithm>
-#include <cctype>
 
-#include "command_scope.h"
 #include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
@@ -13,20 +10,16 @@
 #include "picture_marking.h"
 #include "picture_notes.h"
 #include "program_folder.h"
-#include "record_file.h"
+#include "program_run.h"
 
 namespace {
 
 constexpr int InputColumns = 2;
-constexpr const char* PictureTitle = "Programador ...";
-constexpr const char* NeedBmpName = "Tienes que poner un nombre de fichero y '.bmp'";
-constexpr const char* PictureSaved = "Ya ha sido grabado ...";
-constexpr const char* BmpSuffix = ".bmp";
 
 constexpr MenuEntry ReducerMenu[] = {
-    {"Generar Reducida", GenerateId},
+    {"Generar Reducida", GenerateReducedId},
     {"-", 0},
-    {"Limpiar Pantalla", ClearInputId},
+    {"Limpiar Pantalla", ClearCouponId},
 };
 
 // The two input columns, drawn straight on the control.
@@ -53,23 +46,6 @@ void ClearInput(ReducerApp& app) {
     DrawInputColumns(app);
 }
 
-void SavePicture(ReducerApp& app) {
-    const std::string name = GetControlText(ControlWindow(app.coupon.window, FileNameBoxId));
-    if (name.empty()) return;
-    if (!IsAcceptedPictureName(name)) {
-        ShowMessage(NeedBmpName, MessageButtons::Ok, PictureTitle);
-        return;
-    }
-    const std::string path = app.coupon.programFolder + name;
-    // The old picture is replaced in one step by the save, never deleted first.
-    IgnoringFailure([&] { WriteAttributes(path, Attribute::Archive); });
-    SelectSurface(PictureControlSurface(app.coupon), false);
-    if (SaveSurfaceBitmap(path))
-        ShowMessage(PictureSaved, MessageButtons::Ok, PictureTitle);
-    else
-        ShowMessage(PictureNotSavedText, MessageButtons::Ok, PictureNotSavedTitle);
-}
-
 std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t message,
                                 std::uint32_t first, std::uint32_t second) {
     if (message == Message::LeftButtonDown && !app.coupon.commandRunning) {
@@ -86,17 +62,16 @@ std::int32_t ReducerPictureProc(ReducerApp& app, Handle control, std::uint32_t m
     return CallPreviousHandler(app.coupon.originalPictureProc, control, message, first, second);
 }
 
-}  // namespace
-
-bool IsAcceptedPictureName(const std::string& name) {
-    const std::size_t suffix = std::char_traits<char>::length(BmpSuffix);
-    if (name.size() < suffix) return false;
-    std::string tail = name.substr(name.size() - suffix);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    // A pattern could make the delete before saving remove other files.
-    return tail == BmpSuffix && name.find_first_of("*?") == std::string::npos;
+void Command(ReducerApp& app, int id) {
+    switch (id) {
+        case GenerateReducedId: GenerateReduced(app); break;
+        case ClearCouponId: ClearInput(app); break;
+        case BmpButtonId: SavePictureCommand(app.coupon, IsAcceptedPictureName); break;
+        default: break;
+    }
 }
+
+}  // namespace
 
 void StartReducer(ReducerApp& app) {
     app.coupon.settings = ReducerSettings;
@@ -110,38 +85,16 @@ void StartReducer(ReducerApp& app) {
 }
 
 MessageHandler ReducerHandler(ReducerApp& app) {
-    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t) {
-        switch (message) {
-            case Message::InitDialog: {
-                const CommandScope scope(app.coupon);
-                Initialise(app);
-                break;
-            }
-            case Message::NcActivate: HandleActivation(app.coupon, first); break;
-            case Message::Destroy: HandleDestruction(app.coupon); break;
-            case Message::Command: {
-                const CommandScope scope(app.coupon);
-                if (!scope.entered()) break;
-                switch (CommandId(first)) {
-                    case GenerateId: GenerateReduced(app); break;
-                    case ClearInputId: ClearInput(app); break;
-                    case BmpButtonId: SavePicture(app); break;
-                    default: break;
-                }
-                break;
-            }
-            default: break;
-        }
-        return 0;
-    };
+    return ProgramHandler(app.coupon, {.initialise = [&app] { Initialise(app); },
+                                       .command = [&app](int id) { Command(app, id); }});
 }
 
 int RunReducer(int argc, char** argv) {
-    return RunProgram(argc, argv, [] {
-        ReducerApp app;
-        StartReducer(app);
-        int result = 0;
-        ShowModal(app.coupon.window, ReducerHandler(app), &result);
-        return result;
-    });
+    return RunCouponProgram<ReducerApp>(
+        argc, argv,
+        [](ReducerApp& app) -> CouponApp& {
+            StartReducer(app);
+            return app.coupon;
+        },
+        ReducerHandler);
 }

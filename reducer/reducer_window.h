@@ -2,14 +2,11 @@
 
 #include "reducer_app.h"
 
-inline constexpr int GenerateId = 1006;
-inline constexpr int ClearInputId = 1007;
+// "Generar Reducida"; "Limpiar Pantalla" is the shared ClearCouponId.
+inline constexpr int GenerateReducedId = 1006;
 
 // Creates the reducer's window, controls and menu; the modal run follows.
 void StartReducer(ReducerApp& app);
 // The window's message handler bound to `app`.
 MessageHandler ReducerHandler(ReducerApp& app);
 int RunReducer(int argc, char** argv);
-
-// The "BMP" button: the name must end in ".bmp" and name one file only.
-bool IsAcceptedPictureName(const std::string& name);

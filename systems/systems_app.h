@@ -24,10 +24,8 @@ inline constexpr int NextSlipId = 109;
 inline constexpr int ProgressBarId = 110;
 inline constexpr int SummaryLabelId = 111;
 inline constexpr int FirstConditionFieldId = 120;  // "desde", "hasta" of each, then seguidos
-inline constexpr int GenerateId = 1020;
-inline constexpr int SaveBetId = 1003;
+inline constexpr int GenerateSystemId = 1020;
 inline constexpr int SaveSlipsId = 1021;
-inline constexpr int ClearId = 1007;
 
 // The ranges of the conditions, in the order of their fields.
 inline constexpr int ConditionRanges = 5;  // unos, equis, doses, variantes, interrupciones

@@ -3,6 +3,7 @@
 #include "bet_marks.h"
 #include "bet_messages.h"
 #include "forecast_picture.h"
+#include "message_titles.h"
 #include "page_pictures.h"
 #include "picture_export.h"
 #include "slip_view.h"
@@ -11,12 +12,11 @@
 
 namespace {
 
-constexpr const char* Title = "Programador";
 constexpr const char* NothingToSave = "Todavía no hay ningún sistema que grabar ...";
 
 bool HasSystemOrSays(SystemsApp& app) {
     if (app.hasSystem) return true;
-    ShowMessage(NothingToSave, MessageButtons::Ok, Title);
+    ShowMessage(NothingToSave, MessageButtons::Ok, ProgramTitle);
     return false;
 }
 
@@ -27,7 +27,7 @@ void GenerateCommand(SystemsApp& app) {
     if (!RunSearch(app, RequestOfWindow(app), result)) return;  // the window is gone
     if (result.failure == SystemFailure::Cancelled) return;
     if (result.failure != SystemFailure::None) {
-        ShowMessage(SystemFailureText(result), MessageButtons::Ok, Title);
+        ShowMessage(SystemFailureText(result), MessageButtons::Ok, ProgramTitle);
         return;
     }
     app.result = std::move(result);

@@ -83,7 +83,7 @@ void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
     SetControlLabel(label, app.guaranteeChoice);
     AddConditions(app);
 
-    Add(app, ControlKind::PushButton, GenerateId, "Generar Sistema", PanelX, 222, 115, 24,
+    Add(app, ControlKind::PushButton, GenerateSystemId, "Generar Sistema", PanelX, 222, 115, 24,
         ButtonTakesEnter);
     app.cancelButton = Add(app, ControlKind::PushButton, CancelButtonId, "Cancelar", 635, 222, 75, 24);
     app.progressBar = Add(app, ControlKind::ProgressBar, ProgressBarId, "", PanelX, 252, 195, 14);

@@ -2,12 +2,12 @@
 
 #include <utility>
 
-#include "command_scope.h"
 #include "coupon_colors.h"
 #include "forecast_picture.h"
 #include "main_window_shell.h"
 #include "picture_marking.h"
 #include "program_folder.h"
+#include "program_run.h"
 #include "profile_chart.h"
 #include "slip_view.h"
 #include "systems_commands.h"
@@ -16,9 +16,9 @@
 namespace {
 
 constexpr MenuEntry SystemsMenu[] = {
-    {"Generar Sistema", GenerateId}, {"-", 0},
+    {"Generar Sistema", GenerateSystemId}, {"-", 0},
     {"Grabar Jugada", SaveBetId},    {"Grabar Boletos BMP", SaveSlipsId},
-    {"-", 0},                        {"Limpiar Pantalla", ClearId},
+    {"-", 0},                        {"Limpiar Pantalla", ClearCouponId},
 };
 
 void Initialise(SystemsApp& app) {
@@ -33,11 +33,11 @@ void Initialise(SystemsApp& app) {
 
 void Command(SystemsApp& app, int id) {
     switch (id) {
-        case GenerateId: GenerateCommand(app); break;
+        case GenerateSystemId: GenerateCommand(app); break;
         case SaveBetId: SaveSystemCommand(app); break;
         case SaveSlipsId: SaveSlipsCommand(app); break;
         case BmpButtonId: SaveSlipPictureCommand(app); break;
-        case ClearId: ClearCommand(app); break;
+        case ClearCouponId: ClearCommand(app); break;
         case PreviousSlipId: MoveSlip(app, -1); break;
         case NextSlipId: MoveSlip(app, +1); break;
         default: break;
@@ -50,6 +50,15 @@ void Key(SystemsApp& app, std::uint32_t key, std::uint32_t modifiers) {
     if (key == VirtualKey::Next) MoveSlip(app, +1);
 }
 
+// A running search listens to Cancel and Escape only; they are taken here
+// even while the generation's command runs.
+bool Cancels(SystemsApp& app, std::uint32_t message, std::uint32_t first) {
+    const bool cancels = (message == Message::Command && CommandId(first) == CancelButtonId) ||
+                         (message == Message::KeyDown && first == VirtualKey::Escape);
+    if (cancels && app.searching) app.cancelRequested = true;
+    return cancels;
+}
+
 }  // namespace
 
 void StartSystems(SystemsApp& app) {
@@ -58,49 +67,25 @@ void StartSystems(SystemsApp& app) {
 }
 
 MessageHandler SystemsHandler(SystemsApp& app) {
-    return [&app](Handle, std::uint32_t message, std::uint32_t first, std::uint32_t second) {
-        // A running search listens to Cancel and Escape only.
-        const bool cancels = (message == Message::Command && CommandId(first) == CancelButtonId) ||
-                             (message == Message::KeyDown && first == VirtualKey::Escape);
-        if (cancels) {
-            if (app.searching) app.cancelRequested = true;
-            return 0;
-        }
-        CouponApp& slip = app.slip;
-        switch (message) {
-            case Message::InitDialog: {
-                const CommandScope scope(slip);
-                Initialise(app);
-                break;
-            }
-            case Message::NcActivate: HandleActivation(slip, first); break;
-            case Message::Destroy:
-                HandleDestruction(slip);
-                if (app.originalForecastProc)
-                    SetControlHandler(app.forecastControl, std::exchange(app.originalForecastProc, nullptr));
-                break;
-            case Message::Command: {
-                const CommandScope scope(slip);
-                if (scope.entered()) Command(app, CommandId(first));
-                break;
-            }
-            case Message::KeyDown: {
-                const CommandScope scope(slip);
-                if (scope.entered()) Key(app, first, second);
-                break;
-            }
-            default: break;
-        }
-        return 0;
-    };
+    return ProgramHandler(
+        app.slip, {.initialise = [&app] { Initialise(app); },
+                   .command = [&app](int id) { Command(app, id); },
+                   .key = [&app](std::uint32_t key, std::uint32_t modifiers) { Key(app, key, modifiers); },
+                   .before = [&app](std::uint32_t message, std::uint32_t first) { return Cancels(app, message, first); },
+                   .destroyed =
+                       [&app] {
+                           if (app.originalForecastProc)
+                               SetControlHandler(app.forecastControl,
+                                                 std::exchange(app.originalForecastProc, nullptr));
+                       }});
 }
 
 int RunSystems(int argc, char** argv) {
-    return RunProgram(argc, argv, [] {
-        SystemsApp app;
-        StartSystems(app);
-        int result = 0;
-        ShowModal(app.slip.window, SystemsHandler(app), &result);
-        return result;
-    });
+    return RunCouponProgram<SystemsApp>(
+        argc, argv,
+        [](SystemsApp& app) -> CouponApp& {
+            StartSystems(app);
+            return app.slip;
+        },
+        SystemsHandler);
 }

@@ -67,9 +67,3 @@ TEST(BetPages, MarksOfLaterPagesGoToTheBetButNeverToTheResult) {
     EXPECT_EQ(ToggleMark(tables, {0, 1, 5}), 0);
     EXPECT_EQ(BetRecordsOf(tables.bet), (std::vector<BetRecord>{{0, 1, 5}, {23, 0, 13}}));
 }
-
-TEST(BetPages, PageFileNamesNumberBeforeTheLastBmp) {
-    EXPECT_EQ(PageFileName("sistema.bmp", 0), "sistema 01.bmp");
-    EXPECT_EQ(PageFileName("Foto.BMP", 11), "Foto 12.BMP");
-    EXPECT_EQ(PageFileName("a.bmp.bmp", 99), "a.bmp 100.bmp");
-}

@@ -97,8 +97,8 @@ private slots:
         QCOMPARE(reducer->picture().size(), QSize(150, 280));
         QVERIFY(reducer->control(103) == nullptr);
         QVERIFY(reducer->control(102) != nullptr);
-        QVERIFY(reducer->menuEnabled(GenerateId));
-        QVERIFY(reducer->menuEnabled(ClearInputId));
+        QVERIFY(reducer->menuEnabled(GenerateReducedId));
+        QVERIFY(reducer->menuEnabled(ClearCouponId));
         // Two empty columns, white around them.
         QCOMPARE(reducer->pictureAt(15, 25), 0xFF8080u);
         QCOMPARE(reducer->pictureAt(113, 30), WhiteRgb);
@@ -129,7 +129,7 @@ private slots:
             Reducer reducer;
             for (const auto& [c, s, r] : {std::tuple{0, 0, 1}, {1, 1, 1}, {1, 2, 0}})
                 reducer->clickPicture(15 + 49 * c + 15 * s + 7, 25 + 15 * r + 7);
-            QVERIFY(reducer->choose(GenerateId));
+            QVERIFY(reducer->choose(GenerateReducedId));
             clicked = FileBytes(bet_);
         }
         std::filesystem::remove(bet_);
@@ -152,7 +152,7 @@ private slots:
         QVERIFY(table->tableInterface()->cellAt(0, 5)->state().checked);
         QCOMPARE(table->tableInterface()->cellAt(0, 5)->text(QAccessible::Name),
                  QStringLiteral("Columna 02, partido 01, 2"));
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QCOMPARE(FileBytes(bet_), clicked);
     }
 
@@ -162,7 +162,7 @@ private slots:
         reducer->clickPicture(84, 45);   // match 2, second sign "X"
         reducer->clickPicture(50, 100);  // match 6, first sign "2"
         const QImage shown = reducer->picture();
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QVERIFY(reducer->boxes.isEmpty());
         QCOMPARE(reducer->picture(), shown);
         QCOMPARE(reducer.app.coupon.tables.markTable.at(1, 1, 1), 1);
@@ -193,7 +193,7 @@ private slots:
                                                              picture->mapToGlobal(at),
                                                              Qt::LeftButton, Qt::LeftButton,
                                                              Qt::NoModifier));
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
         QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
         // Nothing of the generated columns reached the shown picture...
@@ -213,7 +213,7 @@ private slots:
         Reducer reducer;
         reducer->clickPicture(20, 25);
         chmod(folder_.c_str(), 0555);  // refused by the services even for root
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         chmod(folder_.c_str(), 0755);
         QCOMPARE(reducer->boxes.size(), 2);
         QCOMPARE(reducer->boxes[0].text, QStringLiteral("Err:  70 Permission denied"));
@@ -225,13 +225,13 @@ private slots:
 
     void aFailedPictureSaveKeepsTheOldPicture() {
         Reducer reducer;
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         const auto old = FileBytes(folder_ + ReducedPictureName);
         const auto oldBet = FileBytes(bet_);
         reducer->clickPicture(50, 100);  // match 6, first sign "2"
         {
             LockingProcess other(folder_ + ReducedPictureName);
-            QVERIFY(reducer->choose(GenerateId));
+            QVERIFY(reducer->choose(GenerateReducedId));
         }
         QCOMPARE(reducer->boxes.size(), 1);
         QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido grabar el fichero ..."));
@@ -244,7 +244,7 @@ private slots:
         // Second signs on ten matches: the table makes 2, 8 and 10 triples.
         for (int match : {2, 3, 4, 5, 6, 7, 8, 10, 12, 13})
             reducer->clickPicture(15 + 49 + 15 + 7, 25 + 15 * (match - 1) + 7);
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QVERIFY(reducer->boxes.isEmpty());
         QWidget* picture = reducer->control(100);
         const QStringList lines = picture->accessibleDescription().split(QLatin1Char('\n'));
@@ -259,17 +259,17 @@ private slots:
 
         reducer->clickPicture(20, 25);
         QCOMPARE(picture->accessibleDescription(), QString());
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QVERIFY(!picture->accessibleDescription().isEmpty());
-        QVERIFY(reducer->choose(ClearInputId));
+        QVERIFY(reducer->choose(ClearCouponId));
         QCOMPARE(picture->accessibleDescription(), QString());
     }
 
     void clearingAfterAGenerationKeepsTheFiles() {
         Reducer reducer;
         reducer->clickPicture(20, 25);
-        QVERIFY(reducer->choose(GenerateId));
-        QVERIFY(reducer->choose(ClearInputId));
+        QVERIFY(reducer->choose(GenerateReducedId));
+        QVERIFY(reducer->choose(ClearCouponId));
         QCOMPARE(reducer.cellInside(0, 0, 0), WhiteRgb);
         QCOMPARE(reducer.app.coupon.tables.markTable.at(0, 0, 0), 0);
         QVERIFY(std::filesystem::exists(bet_));
@@ -281,7 +281,7 @@ private slots:
         Reducer reducer;
         {
             LockingProcess other(bet_);
-            QVERIFY(reducer->choose(GenerateId));
+            QVERIFY(reducer->choose(GenerateReducedId));
         }
         QCOMPARE(reducer->boxes.size(), 1);
         QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido borrar el fichero ..."));
@@ -293,7 +293,7 @@ private slots:
     void unsavablePictureIsReported() {
         std::filesystem::create_directory(folder_ + ReducedPictureName);
         Reducer reducer;
-        QVERIFY(reducer->choose(GenerateId));
+        QVERIFY(reducer->choose(GenerateReducedId));
         QCOMPARE(reducer->boxes.size(), 1);
         QCOMPARE(reducer->boxes[0].text, QStringLiteral("No se ha podido grabar el fichero ..."));
         QCOMPARE(reducer->boxes[0].title, QStringLiteral("Programador ..."));

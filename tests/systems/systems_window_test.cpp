@@ -92,7 +92,7 @@ private slots:
         systems.keys(GuaranteeChoiceId, {Qt::Key_Down, Qt::Key_Up});  // "Al 12", back to "Al 13"
         QCOMPARE(qobject_cast<QComboBox*>(systems->control(GuaranteeChoiceId))->currentText(),
                  QStringLiteral("Al 13"));
-        systems.keys(GenerateId, {Qt::Key_Return});
+        systems.keys(GenerateSystemId, {Qt::Key_Return});
         QCOMPARE(systems.summary(), QStringLiteral("9 apuestas · 6,75 € · garantía 13 aciertos · "
                                                    "cota inferior 9 · 2 boletos"));
 
@@ -121,13 +121,13 @@ private slots:
         RunningSystems systems;
         systems.markForecast(Triples(3));
         systems.keys(ForecastControlId, {Qt::Key_Space});  // the cursor is on match 14's "1"
-        systems->pressButton(GenerateId);
+        systems->pressButton(GenerateSystemId);
         QCOMPARE(systems->boxes.size(), 1);
         QVERIFY(systems->boxes[0].text.contains(QStringLiteral("14")));
 
         systems.keys(ForecastControlId, {Qt::Key_Space});
         SetControlValue(systems.app.conditionFields[1], 5);  // at most five "1": eleven are fixed
-        systems->pressButton(GenerateId);
+        systems->pressButton(GenerateSystemId);
         QCOMPARE(systems->boxes.size(), 2);
         QCOMPARE(systems.summary(), QString());
     }
@@ -139,11 +139,11 @@ private slots:
         bool clearIgnored = false;
         QTimer::singleShot(400, [&] {
             QVERIFY(systems.app.searching);
-            systems->choose(ClearId);  // ignored: the forecast stays
+            systems->choose(ClearCouponId);  // ignored: the forecast stays
             clearIgnored = systems.app.forecast.markTable.at(0, 2, 9) == 1;
             systems->pressButton(CancelButtonId);
         });
-        systems->pressButton(GenerateId);
+        systems->pressButton(GenerateSystemId);
         QVERIFY(clearIgnored);
         QVERIFY(!systems.app.searching);
         QVERIFY(!systems.app.hasSystem);
@@ -155,7 +155,7 @@ private slots:
         auto systems = std::make_unique<RunningSystems>();
         systems->markForecast(Triples(10));
         QTimer::singleShot(300, [&] { WidgetOf(systems->app.slip.window)->close(); });
-        (*systems)->pressButton(GenerateId);
+        (*systems)->pressButton(GenerateSystemId);
         QCOMPARE(systems->result, 0);
         QVERIFY(WidgetOf(systems->app.slip.window) == nullptr);
         QVERIFY(!std::filesystem::exists(bet_));
