@@ -20,10 +20,11 @@ struct BlockSums {
 };
 
 // Gathering a block from the bet's cells costs about a cell per cell
-// gathered; passing the whole grid along its outer matches costs a few
-// cells per cell of the grid and match: past this many cells per block,
-// the whole grid is cheaper (bench/chances_bench).
-constexpr std::size_t GatherPerBlockCell = 4;
+// gathered, for every block; passing the whole grid along its outer matches
+// costs a few cells per cell of the grid and match. Over 14 matches to play
+// both take 1.1 s for 100,000 simple columns (bench/chances_bench), about
+// one cell of the bet per cell of a block and outer match.
+constexpr std::size_t GatherPerBlockCell = 1;
 
 struct BlockCounter {
     const ResultGrid& grid;
@@ -32,15 +33,18 @@ struct BlockCounter {
     CategoryFigures funds;
     double others;
 
-    // Passes the block's own matches over `planes`, then sums its results.
-    void Sum(std::size_t block, const MissPlanes<Count>& planes, BlockSums& sum) const {
-        for (int dim = grid.outerDimensions(); dim < grid.dimensions; ++dim)
-            SpreadForward(planes, 0, grid.blockCells / SignCount, grid.stride[dim]);
-        WalkBlock(grid, factors, BlockPrefix(grid, factors, block),
+    // Passes the block's own matches over `planes` unless `spread` says they
+    // are done, then sums its results.
+    void Sum(std::size_t block, const MissPlanes<Count>& planes, bool spread, BlockSums& sum) const {
+        if (!spread)
+            for (int dim = grid.outerDimensions(); dim < grid.dimensions; ++dim)
+                SpreadForward(planes, 0, grid.blockCells / SignCount, grid.stride[dim]);
+        const auto held = [&](std::size_t cell) {
+            return (planes[0][cell] | planes[1][cell] | planes[2][cell] | planes[3][cell] | planes[4][cell]) != 0;
+        };
+        WalkBlock(grid, factors, BlockPrefix(grid, factors, block), held,
                   [&](std::size_t cell, double chance, const MissPolynomial& publicMisses) {
-                      if ((planes[0][cell] | planes[1][cell] | planes[2][cell] | planes[3][cell] |
-                           planes[4][cell]) == 0 || chance == 0)
-                          return;
+                      if (chance == 0) return;
                       bool reached = false;
                       for (int d = 0; d < PrizeCategories; ++d) {
                           const Count own = planes[d][cell];
@@ -70,8 +74,7 @@ bool CountNear(const ResultGrid& grid, const std::vector<HistogramEntry>& entrie
         std::vector<Count>& buffer = buffers[static_cast<std::size_t>(thread)];
         buffer.resize(PrizeCategories * grid.blockCells);
         const MissPlanes<Count> planes = PlanesIn(buffer.data(), grid.blockCells, 0);
-        near.Gather(block, planes);
-        counter.Sum(block, planes, sums[block]);
+        counter.Sum(block, planes, near.Gather(block, planes), sums[block]);
     });
 }
 
@@ -95,7 +98,7 @@ bool CountWhole(const ResultGrid& grid, const std::vector<BetColumn>& columns, c
         });
     }
     return ForEachBlock(grid.blocks(), control, [&](std::size_t block, int) {
-        counter.Sum(block, PlanesIn(counts.data(), grid.cells, block * grid.blockCells), sums[block]);
+        counter.Sum(block, PlanesIn(counts.data(), grid.cells, block * grid.blockCells), false, sums[block]);
     });
 }
 

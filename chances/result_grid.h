@@ -46,10 +46,11 @@ struct WalkPrefix {
 // The prefix over the dimensions before `block`'s own, from the block's number.
 WalkPrefix BlockPrefix(const ResultGrid& grid, const WalkFactors& factors, std::size_t block);
 
-// Calls visit(cell, chance, publicMisses) for every cell of a block, `cell`
-// counted from the block's start, in grid order.
-template <typename Visit>
-void WalkBlock(const ResultGrid& grid, const WalkFactors& factors, const WalkPrefix& prefix, Visit&& visit) {
+// Calls visit(cell, chance, publicMisses) for every cell of a block that
+// wanted(cell) accepts, `cell` counted from the block's start, in grid order.
+template <typename Wanted, typename Visit>
+void WalkBlock(const ResultGrid& grid, const WalkFactors& factors, const WalkPrefix& prefix, Wanted&& wanted,
+               Visit&& visit) {
     const int first = grid.outerDimensions();
     // One prefix per level, refreshed from the level whose sign changed.
     std::array<WalkPrefix, RowCount + 1> level;
@@ -61,13 +62,14 @@ void WalkBlock(const ResultGrid& grid, const WalkFactors& factors, const WalkPre
         AddMatch(level[dim + 1].publicMisses, factors.publicShare[dim][sign[dim]]);
     };
     if (grid.blockDimensions == 0) {
-        visit(std::size_t{0}, prefix.chance, prefix.publicMisses);
+        if (wanted(std::size_t{0})) visit(std::size_t{0}, prefix.chance, prefix.publicMisses);
         return;
     }
     const int last = grid.dimensions - 1;
     for (int dim = first; dim < last; ++dim) extend(dim);
     for (std::size_t cell = 0; cell < grid.blockCells; cell += SignCount) {
         for (int s = 0; s < SignCount; ++s) {
+            if (!wanted(cell + static_cast<std::size_t>(s))) continue;
             WalkPrefix leaf = level[last];
             leaf.chance *= factors.chance[last][s];
             AddMatch(leaf.publicMisses, factors.publicShare[last][s]);

@@ -42,6 +42,7 @@ std::optional<SingleBetTable> SingleBetTable::Build(const ChanceModel& model, co
             [&](std::size_t block, int) {
                 const MissPlanes<double> planes = planesAt(block * grid.blockCells);
                 WalkBlock(grid, factors, BlockPrefix(grid, factors, slab * slabBlocks + block),
+                          [](std::size_t) { return true; },
                           [&](std::size_t cell, double chance, const MissPolynomial& publicMisses) {
                               for (int d = 0; d < PrizeCategories; ++d)
                                   planes[d][cell] = chance == 0 || funds[d] == 0

@@ -30,10 +30,11 @@ struct Case {
 
 TEST(BetChances, EveryFigureMatchesTheCountOverEveryResultAndSimpleBet) {
     // Few matches to play, blocks cut small so that passes outside blocks,
-    // several blocks and two threads all run.
+    // several blocks and two threads all run; bets small enough for blocks
+    // to be spread simple bet by simple bet, and large enough to be passed.
     const Case cases[] = {{0, 5, 1, 9, 2},  {1, 4, 2, 9, 1},  {3, 12, 2, 1, 2},       {4, 30, 1, 2, 2},
                           {5, 20, 2, 2, 2}, {5, 40, 0, 3, 1}, {5, 25, 0, 1, 2},       {4, 12, 1, 1, 2, true},
-                          {5, 8, 0, 2, 1, true}};
+                          {5, 8, 0, 2, 1, true}, {5, 3, 0, 2, 2},     {5, 6, 1, 3, 2},        {4, 2, 1, 3, 1}};
     std::mt19937 random(2026);
     for (const Case& one : cases) {
         for (const bool money : {true, false}) {
