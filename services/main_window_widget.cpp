@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 #include "focus_and_keys.h"
 #include "surface_registry.h"
@@ -53,11 +54,13 @@ bool MainWindowWidget::event(QEvent* event) {
 bool MainWindowWidget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || ended) return QWidget::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
-    // Inside the text box the keys stay the text box's.
-    if (!widget || widget->window() != this || qobject_cast<QLineEdit*>(QApplication::focusWidget()))
-        return QWidget::eventFilter(watched, event);
+    if (!widget || widget->window() != this) return QWidget::eventFilter(watched, event);
     const std::optional<WindowKey> key = WindowKeyOf(*static_cast<QKeyEvent*>(event));
-    if (!key) return QWidget::eventFilter(watched, event);
+    // Inside a text box the keys stay the text box's; a secondary window,
+    // made of text boxes, still takes Escape.
+    const bool inTextBox = qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr;
+    if (!key || (inTextBox && !(secondary && key->key == VirtualKey::Escape)))
+        return QWidget::eventFilter(watched, event);
     send(Message::KeyDown, key->key, key->modifiers);
     return true;
 }
@@ -85,11 +88,15 @@ void SendCommand(Handle window, int id, Handle control) {
                   static_cast<std::uint32_t>(control));
 }
 
-// Ends a window: the result, the close and destruction messages, the loop.
-void EndWindow(MainWindowWidget* top) {
+void EndWindow(MainWindowWidget* top, int result) {
     if (top->ended) return;
     top->ended = true;
-    if (top->result) *top->result = 0;
+    std::vector<MainWindowWidget*> belonging;
+    for (const auto& [handle, entry] : Registry())
+        if (auto* window = qobject_cast<MainWindowWidget*>(entry.widget.data()); window && entry.owner == top->handle)
+            belonging.push_back(window);
+    for (MainWindowWidget* window : belonging) EndWindow(window);
+    if (top->result) *top->result = result;
     top->send(Message::Close, 0, 0);
     top->send(Message::Destroy, 0, 0);
     UnregisterWindowSurfaces(top->handle);

@@ -24,6 +24,7 @@ public:
     QEventLoop* loop = nullptr;
     bool ended = false;
     bool centredWithFrame = false;
+    bool secondary = false;  // belongs to another window (NewWindow's parent)
 
     std::int32_t send(std::uint32_t message, std::uint32_t first, std::uint32_t second);
     void placeMenuBar();
@@ -38,6 +39,7 @@ protected:
 MainWindowWidget* WindowWidget(Handle window);  // nullptr if none
 // A command message to the window's handler, as a button or menu entry sends.
 void SendCommand(Handle window, int id, Handle control);
-// Ends a window: the result, the close and destruction messages, the loop.
-void EndWindow(MainWindowWidget* top);
+// Ends a window and first the windows that belong to it: the result, the
+// close and destruction messages, the loop.
+void EndWindow(MainWindowWidget* top, int result = 0);
 void CentreWindow(QWidget* top);

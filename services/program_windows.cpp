@@ -43,12 +43,20 @@ int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
     return entry();
 }
 
-Handle NewWindow(int, Handle, std::string_view title, int, int, int width, int height,
+Handle NewWindow(int, Handle parent, std::string_view title, int, int, int width, int height,
                  std::uint32_t, std::uint32_t) {
     const Handle handle = NextHandle();
     InstallWindowAccessibility();
     auto* top = new MainWindowWidget(handle, width, height);
-    RegisterHandle({top, nullptr, nullptr, 0, 0, nullptr});
+    MainWindowWidget* owner = parent != 0 ? WindowWidget(parent) : nullptr;
+    if (owner) {
+        // A window of its own that stays above its owner and keeps the
+        // owner's input while it is open.
+        top->setParent(owner, top->windowFlags());
+        top->setWindowModality(Qt::WindowModal);
+        top->secondary = true;
+    }
+    RegisterHandle({top, nullptr, nullptr, owner ? parent : 0, 0, nullptr});
     top->setWindowTitle(FromText(title));
     QFont font(FamilyToRequest(QString::fromLatin1(ControlFontFace)), ControlFontPoints);
     font.setStyleHint(QFont::SansSerif);
@@ -82,9 +90,20 @@ void RunModalLoop(Handle window) {
     if (!top || top->ended) return;
     QEventLoop loop;
     top->loop = &loop;
+    const QPointer<MainWindowWidget> ended = top;
+    const bool secondary = top->secondary;
     loop.exec();
-    // The ended window was only scheduled for deletion.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The ended window was only scheduled for deletion. A secondary window's
+    // owner may have ended with it, but its handler is still running below
+    // this loop: only the secondary window goes now.
+    if (!secondary)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    else if (ended)
+        QCoreApplication::sendPostedEvents(ended.data(), QEvent::DeferredDelete);
+}
+
+void EndModal(Handle window, int result) {
+    if (MainWindowWidget* top = WindowWidget(window)) EndWindow(top, result);
 }
 
 void ShowModal(Handle window, MessageHandler handler, int* result) {

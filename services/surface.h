@@ -28,6 +28,9 @@ void ClearSurface(Color color = DefaultColor, int pattern = 0);
 void SetSurfaceColors(Color foreground, Color background);
 void SetTextPosition(float x, float y);
 void PrintText(std::string_view text);
+// How far PrintText would move along the line for `text` in the selected
+// surface's font; 0 with no selection.
+int TextWidth(std::string_view text);
 void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill,
              int pattern = 0);
 Handle NewFont(std::string_view face, float points, int style, int charset = 0,

@@ -115,6 +115,14 @@ void PrintText(std::string_view text) {
     MarkChanged(*surface, QRect(QPoint(x, y), mask.coverage.size()).intersected(clip));
 }
 
+int TextWidth(std::string_view text) {
+    const Surface* surface = CurrentSurface();
+    const RasterFont* font = surface != nullptr ? RasterFontOf(surface->font) : nullptr;
+    if (font == nullptr || text.empty()) return 0;
+    const QString line = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return TextMaskOf(surface->font, *font, line).advance;
+}
+
 void CopySurface(Handle source, int /*rasterOperation: only plain copy*/) {
     Surface* target = CurrentSurface();
     const Surface* from = OffscreenSurface(source);

@@ -49,7 +49,7 @@ void AddControl(int kind, Handle window, int id, std::string_view text, int x, i
         picture->handler = handler;
         RegisterControlSurface(window, id, picture, width, height, FaceColour);
         control = picture;
-    } else if ((control = NewValueControl(kind, window, id, handle, text, top->client))) {
+    } else if ((control = NewValueControl(kind, window, id, handle, text, style, top->client))) {
         control->setGeometry(x, y, width, height);
     } else {
         return;
@@ -82,11 +82,6 @@ MessageHandler SetControlHandler(Handle control, MessageHandler handler) {
     if (auto* picture = qobject_cast<PictureControlWidget*>(entry->widget.data()))
         picture->handler = std::move(handler);
     return previous;
-}
-
-void SetControlAccessibleName(Handle control, std::string_view text) {
-    RegistryEntry* entry = FindHandle(control);
-    if (entry && entry->widget) entry->widget->setAccessibleName(FromText(text));
 }
 
 std::int32_t CallPreviousHandler(const MessageHandler& previous, Handle control,

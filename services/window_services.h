@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,7 @@ inline constexpr int Label = 2;        // a line of text
 inline constexpr int Choice = 3;       // a drop-down list; AddControl's text: entries joined by "\n"
 inline constexpr int NumberField = 4;  // a whole number in a range, or open (blank)
 inline constexpr int ProgressBar = 5;
+inline constexpr int DecimalField = 6;  // a number with decimals in a range, or open (blank)
 inline constexpr int TextBox = 9;
 inline constexpr int Picture = 14;
 }  // namespace ControlKind
@@ -60,6 +62,9 @@ inline constexpr int Picture = 14;
 // AddControl's style for a push button that Enter also presses while it
 // has the focus.
 inline constexpr std::uint32_t ButtonTakesEnter = 0x0001;
+// AddControl's style for a label that Tab reaches, so that a screen reader
+// reads a line of results where the keyboard is.
+inline constexpr std::uint32_t LabelTakesFocus = 0x0002;
 
 namespace MessageButtons {
 inline constexpr int Ok = 0;
@@ -80,6 +85,8 @@ using MessageHandler =
 // table, runs `entry` and returns its result as the process exit code.
 int RunProgram(int argc, char** argv, const std::function<int()>& entry);
 
+// A window given a `parent` belongs to it: it is modal to it and ends with
+// it, and Escape reaches its handler even from a text box.
 Handle NewWindow(int units, Handle parent, std::string_view title, int x, int y, int width,
                  int height, std::uint32_t style, std::uint32_t extendedStyle);
 void SetWindowIcon(Handle window, std::string_view resource);
@@ -105,6 +112,9 @@ int MenuItemState(Handle menu, int id);  // MenuEnabled or MenuGreyed; -1 if non
 void ShowModal(Handle window, MessageHandler handler, int* result);
 void BeginModal(Handle window, MessageHandler handler, int* result);
 void RunModalLoop(Handle window);
+// Ends a window's modal run from its own handler, as closing it does but
+// without asking its handler first; `result` is the run's result.
+void EndModal(Handle window, int result);
 
 // Handles what is pending; with nothing pending it pauses for
 // `pauseMilliseconds`, but only while a window is shown. Returns the number
@@ -150,7 +160,14 @@ void SetPictureCursor(Handle control, int cell);
 void SetControlRange(Handle control, int low, int high);
 int GetControlValue(Handle control);
 void SetControlValue(Handle control, int value);
-// The text of a label, push button or text box.
+// Decimal fields: from `low` to `high` with `decimals` decimals, typed with
+// a comma or a point; they start open. Their number is nothing while open.
+void SetControlDecimalRange(Handle control, double low, double high, int decimals);
+std::optional<double> GetControlNumber(Handle control);
+void SetControlNumber(Handle control, std::optional<double> value);
+// The text of a label, push button or text box. A label with a name of its
+// own (SetControlAccessibleName) gives screen readers its text as its
+// description: the name says what the line is, the description what it says.
 void SetControlText(Handle control, std::string_view text);
 void SetControlEnabled(Handle control, bool enabled);
 
