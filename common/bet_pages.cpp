@@ -4,7 +4,6 @@
 #include <cctype>
 
 #include "bet_marks.h"
-#include "coupon_geometry.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "coupon_colors.h"
 #include "coupon_geometry.h"
+#include "font_style.h"
 #include "window_services.h"
 
 namespace {

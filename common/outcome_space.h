@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "column_conditions.h"
-#include "scrutiny.h"
+#include "coupon_model.h"
 
 // The development of a forecast, its outcomes numbered 0..size()-1: the
 // first match most significant and the last varying fastest, each match's

@@ -9,7 +9,6 @@
 #include "page_pictures.h"
 #include "main_window_shell.h"
 #include "message_titles.h"
-#include "picture_export.h"
 #include "picture_notes.h"
 #include "program_folder.h"
 

@@ -22,33 +22,6 @@ namespace {
 // Keys in the order written: prize categories read best from 14 down.
 using Json = nlohmann::ordered_json;
 
-// The bet's columns with marks, or nothing after telling why on stderr.
-// Unlike the keepers, a missing bet is not created: reading leaves no trace.
-std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile) {
-    ClearPendingError();
-    const int attributes = ReadAttributes(betFile);
-    const int attributeError = TakePendingError();
-    if (attributeError == ErrorNumber::FileNotFound ||
-        attributeError == ErrorNumber::PathNotFound) {
-        std::cerr << "No puedo leer fichero ... Fichero NO existe ... (" << betFile << ")\n";
-        return std::nullopt;
-    }
-    if (attributeError != 0) {
-        std::cerr << AppendFailureText(attributeError) << "\n";
-        return std::nullopt;
-    }
-    if (attributes & Attribute::Folder) {
-        std::cerr << "No puedo leer fichero ... " << betFile << " es una carpeta\n";
-        return std::nullopt;
-    }
-    BetMarks marks;
-    if (const int error = LoadBetMarks(betFile, marks)) {
-        std::cerr << AppendFailureText(error) << "\n";
-        return std::nullopt;
-    }
-    return MarkedColumns(marks);
-}
-
 Json MarksJson(const MatchSigns& marks) {
     Json list = Json::array();
     for (const SignSet signs : marks) list.push_back(SignsText(signs));
@@ -74,6 +47,32 @@ std::optional<std::string> ReadAll(const std::string& textFile) {
 }
 
 }  // namespace
+
+// Unlike the keepers, a missing bet is not created: reading leaves no trace.
+std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile) {
+    ClearPendingError();
+    const int attributes = ReadAttributes(betFile);
+    const int attributeError = TakePendingError();
+    if (attributeError == ErrorNumber::FileNotFound ||
+        attributeError == ErrorNumber::PathNotFound) {
+        std::cerr << "No puedo leer fichero ... Fichero NO existe ... (" << betFile << ")\n";
+        return std::nullopt;
+    }
+    if (attributeError != 0) {
+        std::cerr << AppendFailureText(attributeError) << "\n";
+        return std::nullopt;
+    }
+    if (attributes & Attribute::Folder) {
+        std::cerr << "No puedo leer fichero ... " << betFile << " es una carpeta\n";
+        return std::nullopt;
+    }
+    BetMarks marks;
+    if (const int error = LoadBetMarks(betFile, marks)) {
+        std::cerr << AppendFailureText(error) << "\n";
+        return std::nullopt;
+    }
+    return MarkedColumns(marks);
+}
 
 int ShowBet(const std::string& betFile, bool json) {
     const auto columns = ReadBet(betFile);

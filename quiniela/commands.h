@@ -2,6 +2,9 @@
 
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "scrutiny.h"
 
 // The commands of "quiniela". Each returns the exit code: 0 done, 1 the bet
 // file could not be read or written, 2 bad input (nothing written).
@@ -9,6 +12,9 @@
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitFileFailure = 1;
 inline constexpr int ExitBadInput = 2;
+
+// The bet's columns with marks, or nothing after telling why on stderr.
+std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile);
 
 int ShowBet(const std::string& betFile, bool json);
 // Without a result, the jornada's results; the jornada's prizes, when

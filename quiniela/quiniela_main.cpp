@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bet_file.h"
+#include "chances_subcommand.h"
 #include "commands.h"
 #include "jornada.h"
 #include "jornada_subcommand.h"
@@ -71,6 +72,11 @@ int main(int argc, char** argv) {
     jornadaOptions.file = JornadaFilePath(ProgramFolder());
     CLI::App* jornada = AddJornadaCommand(app, jornadaOptions);
 
+    ChancesOptions chancesOptions;
+    chancesOptions.betFile = betFile;
+    chancesOptions.jornadaFile = JornadaFilePath(ProgramFolder());
+    CLI::App* chances = AddChancesCommand(app, chancesOptions);
+
     std::vector<std::string> disguised;
     std::vector<char*> arguments = DisguiseResults(argc, argv, disguised);
     try {
@@ -82,6 +88,7 @@ int main(int argc, char** argv) {
 
     if (*system) return RunSystemCommand(systemOptions);
     if (*jornada) return RunJornadaCommand(jornadaOptions);
+    if (*chances) return RunChancesCommand(chancesOptions);
     if (*show) return ShowBet(betFile, json);
     UndisguiseResults(words);
     if (*check) {

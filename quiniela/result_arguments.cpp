@@ -17,14 +17,19 @@ std::vector<char*> DisguiseResults(int argc, char** argv, std::vector<std::strin
     std::vector<char*> kept(argv, argv + argc);
     disguised.clear();
     disguised.reserve(static_cast<std::size_t>(argc));  // the words kept point into it
-    bool checking = false;
+    bool checking = false, chances = false;
+    std::string_view previous;
     for (std::size_t k = 1; k < kept.size(); ++k) {
         const std::string_view text = kept[k];
         if (text == "--") break;  // the rest is positional anyway
         checking = checking || text == "check";
+        chances = chances || text == "chances";
+        // "chances" takes its result as the value of --result.
+        const bool result = checking || (chances && previous == "--result");
+        previous = text;
         std::string error;
         // No option parses as a result; "-" alone is no option.
-        if (checking && text.size() > 1 && text[0] == '-' && ParseMatchSigns(text, true, error)) {
+        if (result && text.size() > 1 && text[0] == '-' && ParseMatchSigns(text, true, error)) {
             disguised.emplace_back(text);
             disguised.back()[0] = Disguise;
             kept[k] = disguised.back().data();

@@ -5,9 +5,10 @@
 
 // A result whose first matches are still to be played starts with "-" or
 // "--" ("-X2X1-1112XX2-", "--21XX111X21-2"), which the option parser would
-// take for an option. Such words after "check" go through the parser
-// disguised as plain words and are turned back afterwards; a word that is
-// no result stays as typed, for the parser to accept or refuse.
+// take for an option. Such words after "check", and the value of "--result"
+// after "chances", go through the parser disguised as plain words and are
+// turned back afterwards; a word that is no result stays as typed, for the
+// parser to accept or refuse.
 
 // The arguments with those words disguised; `disguised` owns the new words.
 std::vector<char*> DisguiseResults(int argc, char** argv, std::vector<std::string>& disguised);

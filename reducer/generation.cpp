@@ -9,7 +9,6 @@
 #include "message_titles.h"
 #include "picture_export.h"
 #include "picture_notes.h"
-#include "program_folder.h"
 #include "record_file.h"
 
 void GenerateReduced(ReducerApp& app) {

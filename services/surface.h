@@ -3,7 +3,6 @@
 #include <string>
 #include <string_view>
 
-#include "font_style.h"
 #include "handles.h"
 
 // Picture surfaces: one selected surface per process, and primitives that

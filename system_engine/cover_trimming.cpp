@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "best_of_attempts.h"
 #include "ceil_div.h"
 #include "first_cover.h"
 #include "random_source.h"

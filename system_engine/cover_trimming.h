@@ -5,9 +5,9 @@
 #include <optional>
 #include <vector>
 
-#include "best_of_attempts.h"
+#include "coupon_model.h"
 #include "outcome_space.h"
-#include "scrutiny.h"
+#include "work_budget.h"
 
 // What BuildSystem does after the first cover: trims it to the smallest
 // cover of S a few attempts of the tabu search reach (best_of_attempts.h).

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "scrutiny.h"
+#include "coupon_model.h"
 #include "systems_app.h"
 
 // The forecast: one coupon column where a click or Space toggles any sign

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "coupon_colors.h"
+#include "font_style.h"
 #include "guarantee.h"
 
 namespace {

@@ -2,13 +2,10 @@
 
 #include <utility>
 
-#include "coupon_colors.h"
 #include "forecast_picture.h"
 #include "main_window_shell.h"
-#include "picture_marking.h"
 #include "program_folder.h"
 #include "program_run.h"
-#include "profile_chart.h"
 #include "slip_view.h"
 #include "systems_commands.h"
 #include "systems_layout.h"

@@ -22,8 +22,6 @@
 #include "bet_file.h"
 #include "bet_marks.h"
 #include "temp_folder.h"
-#include "bet_messages.h"
-#include "keeper_commands.h"
 #include "locking_process.h"
 
 namespace {

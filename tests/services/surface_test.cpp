@@ -1,3 +1,4 @@
+#include "font_style.h"
 #include "surface.h"
 
 #include <fcntl.h>
