@@ -42,16 +42,16 @@ GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSig
     return Guarantee(columns, forecast, conditions, GuaranteeEngine::Fastest);
 }
 
-GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
-                           const ColumnConditions& conditions, GuaranteeEngine engine) {
+namespace {
+
+// `kept`: nullptr for every outcome of `space`.
+GuaranteeProfile MaskedGuarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                                 const OutcomeSpace& space, const std::uint8_t* kept, GuaranteeEngine engine) {
     GuaranteeProfile profile;
-    const OutcomeSpace space(forecast);
-    std::vector<std::uint8_t> mask;
-    if (conditions.restricts()) mask = ConditionMask(space, conditions);
-    const std::uint8_t* kept = conditions.restricts() ? mask.data() : nullptr;
     if (space.size() == 0) return profile;
     if (columns.empty()) {
-        profile.best[0] = kept == nullptr ? space.size() : static_cast<std::uint64_t>(std::count(mask.begin(), mask.end(), 1));
+        profile.best[0] = kept == nullptr ? space.size()
+                                          : static_cast<std::uint64_t>(std::count(kept, kept + space.size(), 1));
     } else {
         if (engine == GuaranteeEngine::Fastest)
             engine = ByDistance(columns, space) ? GuaranteeEngine::Distance : GuaranteeEngine::Counting;
@@ -62,6 +62,23 @@ GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSig
     if (profile.outcomes == 0) return profile;
     while (profile.best[profile.guarantee] == 0) ++profile.guarantee;
     return profile;
+}
+
+}  // namespace
+
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                           const ColumnConditions& conditions, GuaranteeEngine engine) {
+    const OutcomeSpace space(forecast);
+    std::vector<std::uint8_t> mask;
+    if (conditions.restricts()) mask = ConditionMask(space, conditions);
+    return MaskedGuarantee(columns, forecast, space, conditions.restricts() ? mask.data() : nullptr, engine);
+}
+
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                           const std::vector<std::uint8_t>& mask) {
+    const OutcomeSpace space(forecast);
+    if (mask.size() != space.size()) return {};
+    return MaskedGuarantee(columns, forecast, space, mask.data(), GuaranteeEngine::Fastest);
 }
 
 std::string GuaranteeText(const GuaranteeProfile& profile) {

@@ -29,6 +29,11 @@ GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSig
 GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
                            const ColumnConditions& conditions);
 
+// Over the outcomes of OutcomeSpace(forecast) whose byte in `mask` is 1:
+// conditions that no ColumnConditions can say.
+GuaranteeProfile Guarantee(const std::vector<BetColumn>& columns, const MatchSigns& forecast,
+                           const std::vector<std::uint8_t>& mask);
+
 // Both ways of counting give the same profile: column by column (quickest
 // for a few dozen columns) or by distance (a few passes over the outcomes
 // whatever the number of columns). Fastest picks one by the bet's size.

@@ -9,10 +9,12 @@
 #include "column_conditions.h"
 #include "guarantee.h"
 #include "scrutiny.h"
+#include "value_conditions.h"
 
 // Reduced systems: the fewest simple columns that still guarantee a number
-// of hits over every outcome of a forecast that meets some conditions. No
-// toolkit; the command line and the systems window call it.
+// of hits over every outcome of a forecast that meets some conditions, or
+// the columns a budget buys that reach those hits on as much of it as they
+// can. No toolkit; the command line and the systems window call it.
 
 inline constexpr std::uint64_t MaxSystemColumns = 100000;
 
@@ -24,9 +26,27 @@ struct SystemRequest {
     std::uint64_t seed = 1;
     double seconds = 0;           // > 0: search for this long instead of a fixed effort
     std::uint64_t effort = 0;     // outcomes the search may visit; 0: the default
+    // > 0: at most this many columns, those that give the best coverage of
+    // S at `guarantee` hits, outcomes weighed by the round's chances; the
+    // guarantee system itself when it is no larger.
+    std::uint64_t budgetBets = 0;
+    RoundFigures round;      // chances, the public and prizes; empty: every outcome alike
+    ValueConditions value;   // leave outcomes out of S by chance and value
 };
 
-enum class SystemFailure { None, MatchWithoutSign, BadConditions, BadGuarantee, NoOutcome, TooLarge, Cancelled, Unverified };
+enum class SystemFailure {
+    None,
+    MatchWithoutSign,
+    BadConditions,
+    BadGuarantee,
+    NoOutcome,
+    TooLarge,
+    Cancelled,
+    Unverified,
+    NoProbabilities,  // a condition of value needs the round's chances
+    NoPublicShares,   // --min-contra needs every match's public shares
+    NoPrizeModel,     // --min-value needs the takings and the public's shares
+};
 
 struct SystemResult {
     SystemFailure failure = SystemFailure::None;
@@ -37,6 +57,11 @@ struct SystemResult {
     std::uint64_t lowerBound = 0;       // no system over S can be smaller
     std::uint64_t refusedSize = 0;      // TooLarge: the size it would have
     GuaranteeProfile profile;           // counted by the guarantee engine, not by the search
+    // The chance, given the result lies in S, that some column hits
+    // `guarantee` (by the round's chances, or every outcome alike): 1 for a
+    // guarantee system. Counted from the columns by the guarantee engine.
+    double coverage = 0;
+    std::uint64_t budgetBets = 0;       // as asked; 0 for a guarantee
 };
 
 struct SystemProgress {

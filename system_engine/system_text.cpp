@@ -18,6 +18,12 @@ std::string SystemFailureText(const SystemResult& result) {
                    GroupedNumber(MaxSystemColumns);
         case SystemFailure::Cancelled: return "Generación cancelada";
         case SystemFailure::Unverified: return "El sistema no alcanza la garantía pedida (error interno)";
+        case SystemFailure::NoProbabilities:
+            return "Las condiciones de probabilidad y contra necesitan las probabilidades de la jornada";
+        case SystemFailure::NoPublicShares:
+            return "El contra mínimo necesita los porcentajes del público de los 14 partidos";
+        case SystemFailure::NoPrizeModel:
+            return "El valor mínimo necesita la recaudación de la jornada y los porcentajes del público de los 14 partidos";
     }
     return "";
 }
