@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     // Reduced systems keep their options to themselves.
     SystemOptions systemOptions;
     systemOptions.betFile = betFile;
+    systemOptions.jornadaFile = JornadaFilePath(ProgramFolder());
     CLI::App* system = AddSystemCommand(app, systemOptions);
 
     JornadaOptions jornadaOptions;

@@ -7,16 +7,19 @@
 #include <chrono>
 #include <csignal>
 #include <iostream>
-#include <nlohmann/json.hpp>
 
+#include "bet_chances.h"
 #include "bet_file.h"
 #include "bet_marks.h"
-#include "bet_text.h"
 #include "commands.h"
 #include "number_text.h"
 #include "program_folder.h"
 #include "result_arguments.h"
+#include "round_figures.h"
+#include "system_arguments.h"
 #include "system_builder.h"
+#include "system_output.h"
+#include "system_round.h"
 #include "system_text.h"
 
 namespace {
@@ -28,86 +31,8 @@ static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler
 
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
-bool ParseNumber(const std::string& text, int& value) {
-    if (text.empty() || text.size() > 2) return false;
-    value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return false;
-        value = value * 10 + (c - '0');
-    }
-    return true;
-}
-
-// "A-B" within 0..top, A <= B; empty leaves the range open.
-bool ParseRange(const std::string& name, const std::string& text, int top, CountRange& range) {
-    if (text.empty()) return true;
-    const auto dash = text.find('-');
-    int low = 0, high = 0;
-    if (dash == std::string::npos || !ParseNumber(text.substr(0, dash), low) ||
-        !ParseNumber(text.substr(dash + 1), high) || low > high || high > top) {
-        std::cerr << "--" << name << ": '" << text << "' is not a range A-B within 0.." << top << "\n";
-        return false;
-    }
-    range = {low, high};
-    return true;
-}
-
-// "0.75" or "0,75" euros as cents.
-std::optional<std::uint64_t> ParseCents(std::string text) {
-    for (char& c : text)
-        if (c == ',') c = '.';
-    const auto point = text.find('.');
-    const std::string whole = text.substr(0, point);
-    std::string cents = point == std::string::npos ? "" : text.substr(point + 1);
-    if (whole.empty() || whole.size() > 6 || cents.size() > 2) return std::nullopt;
-    cents.resize(2, '0');
-    std::uint64_t value = 0;
-    for (const char c : whole + cents) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    return value;
-}
-
 std::string Count(std::uint64_t n, const char* one, const char* many) {
     return GroupedNumber(n) + " " + (n == 1 ? one : many);
-}
-
-void PrintText(const SystemResult& result, int guarantee, std::uint64_t priceCents) {
-    const std::uint64_t bets = result.columns.size();
-    std::cout << "# Sistema: " << Count(bets, "apuesta", "apuestas") << ", garantía " << guarantee << " aciertos\n"
-              << "# Desarrollo: " << Count(result.full, "apuesta", "apuestas")
-              << "; cota inferior: " << GroupedNumber(result.lowerBound) << "\n"
-              << "# Importe: " << EuroText(bets * priceCents) << " a " << EuroText(priceCents) << " la apuesta\n";
-    const std::string profile = GuaranteeText(result.profile);
-    for (std::size_t at = 0; at < profile.size();) {
-        const auto end = profile.find('\n', at);
-        std::cout << "# " << profile.substr(at, end - at) << "\n";
-        at = end == std::string::npos ? profile.size() : end + 1;
-    }
-    std::cout << BetText(SystemBet(result.columns));
-}
-
-void PrintJson(const SystemResult& result, const SystemOptions& options, std::uint64_t priceCents) {
-    using Json = nlohmann::ordered_json;
-    Json columns = Json::array();
-    for (const SimpleColumn& column : result.columns) {
-        Json signs = Json::array();
-        for (const std::uint8_t sign : column) signs.push_back(std::string(1, "1X2"[sign]));
-        columns.push_back(signs);
-    }
-    Json best = Json::object();
-    for (int k = RowCount; k >= 0; --k) best[std::to_string(k)] = result.profile.best[k];
-    const Json json = {{"bets", result.columns.size()},
-                       {"guarantee", result.profile.guarantee},
-                       {"outcomes", result.outcomes},
-                       {"full", result.full},
-                       {"lower_bound", result.lowerBound},
-                       {"cost_cents", result.columns.size() * priceCents},
-                       {"seed", options.seed},
-                       {"columns", columns},
-                       {"profile", {{"guarantee", result.profile.guarantee}, {"best", best}}}};
-    std::cout << json.dump() << "\n";
 }
 
 // A bar with the best size so far, redrawn in place; only once the search
@@ -134,11 +59,44 @@ private:
     std::chrono::steady_clock::time_point start_;
 };
 
+// The conditions of value as typed; false after telling which is wrong.
+bool ParseValue(const SystemOptions& o, ValueConditions& value) {
+    const auto one = [](const char* name, const std::optional<std::string>& text, std::optional<double>& figure) {
+        if (!text) return true;
+        figure = ParseFigure(*text);
+        if (!figure) std::cerr << name << ": '" << *text << "' is not a figure of 0 or more (0.000002 or 1/500000)\n";
+        return figure.has_value();
+    };
+    return one("--min-probability", o.minProbability, value.minProbability) &&
+           one("--min-contra", o.minContra, value.minContra) && one("--min-value", o.minValue, value.minValue);
+}
+
+// The bets of a budget: --bets, or the euros of --budget at the price.
+bool ParseBudget(const SystemOptions& o, std::uint64_t priceCents, std::uint64_t& bets) {
+    if (o.bets) {
+        const auto n = ParseBets(*o.bets);
+        if (!n) std::cerr << "--bets: '" << *o.bets << "' is not a number of bets from 1\n";
+        bets = n.value_or(0);
+        return n.has_value();
+    }
+    if (!o.budget) return true;
+    const auto cents = ParseCents(*o.budget);
+    if (!cents) {
+        std::cerr << "--budget: '" << *o.budget << "' is not an amount in euros\n";
+        return false;
+    }
+    bets = priceCents == 0 ? 0 : *cents / priceCents;
+    if (bets == 0)
+        std::cerr << "--budget: " << EuroText(*cents) << " does not buy one bet at " << EuroText(priceCents) << "\n";
+    return bets > 0;
+}
+
 }  // namespace
 
 CLI::App* AddSystemCommand(CLI::App& app, SystemOptions& o) {
     CLI::App* command = app.add_subcommand(
-        "system", "Build the fewest simple bets that guarantee some hits over a forecast and its conditions.");
+        "system", "Build the fewest simple bets that guarantee some hits over a forecast and its conditions, "
+                  "or the bets a budget buys that reach them most often.");
     command->add_option("FORECAST", o.forecast,
                         "14 sign sets (1, 1X, X2, 1X2, ...) separated by blanks or commas, or 14 signs together")
         ->required();
@@ -151,11 +109,24 @@ CLI::App* AddSystemCommand(CLI::App& app, SystemOptions& o) {
     command->add_option("--variantes", o.variantes, "number of X and 2 together, A-B");
     command->add_option("--interrupciones", o.interrupciones, "sign changes between neighbours, A-B within 0..13");
     command->add_option("--seguidos", o.seguidos, "longest run of equal signs")->check(CLI::Range(0, 14));
+    command->add_option("--min-probability", o.minProbability,
+                        "keep columns whose chance of 14 is at least P (0.000002 or 1/500000); needs the jornada");
+    command->add_option("--min-contra", o.minContra,
+                        "keep columns whose chance of 14 is at least R times the public's; needs the jornada");
+    command->add_option("--min-value", o.minValue,
+                        "keep columns whose expected prize as a single bet is at least V times the price; "
+                        "needs the jornada's takings and public shares");
+    CLI::Option* bets = command->add_option(
+        "--bets", o.bets, "a budget of at most N bets: those that reach --guarantee hits most often");
+    command->add_option("--budget", o.budget, "a budget in euros: as many bets as it buys at the price")->excludes(bets);
     command->add_flag("--anywhere", o.anywhere, "take columns anywhere in the forecast, not only those that meet the conditions");
     command->add_option("--seed", o.seed, "seed of the search")->capture_default_str();
     command->add_option("--seconds", o.seconds, "search this long instead of the fixed effort")
         ->check(CLI::NonNegativeNumber);
-    command->add_option("--price", o.price, "price of one bet in euros")->capture_default_str();
+    command->add_option("--price", o.price, "price of one bet in euros (default: the jornada's, else 0.75)");
+    command->add_option("--jornada", o.jornadaFile, "jornada file: chances, public shares and money")
+        ->capture_default_str()
+        ->each([&o](const std::string&) { o.jornadaNamed = true; });
     command->add_flag("--write", o.write, "store the system as the bet");
     command->add_flag("--force", o.force, "with --write: replace an existing bet");
     command->add_option("--bet", o.betFile, "bet file")->capture_default_str();
@@ -180,14 +151,22 @@ int RunSystemCommand(const SystemOptions& options) {
     if (!ParseRange("unos", options.unos, RowCount, c.unos) || !ParseRange("equis", options.equis, RowCount, c.equis) ||
         !ParseRange("doses", options.doses, RowCount, c.doses) ||
         !ParseRange("variantes", options.variantes, RowCount, c.variantes) ||
-        !ParseRange("interrupciones", options.interrupciones, RowCount - 1, c.interrupciones))
+        !ParseRange("interrupciones", options.interrupciones, RowCount - 1, c.interrupciones) ||
+        !ParseValue(options, request.value))
         return ExitBadInput;
     if (options.seguidos) c.seguidosHasta = *options.seguidos;
-    const auto priceCents = ParseCents(options.price);
-    if (!priceCents) {
-        std::cerr << "--price: '" << options.price << "' is not an amount in euros\n";
+
+    const bool budget = options.bets || options.budget;
+    int exit = ExitDone;
+    const auto round = ReadSystemRound(options.jornadaFile, options.jornadaNamed, budget || request.value.any(),
+                                       options.price, exit);
+    if (!round) return exit;
+    if (!ParseBudget(options, round->priceCents, request.budgetBets)) return ExitBadInput;
+    if (const std::string missing = MissingForValue(request.value, *round, options.jornadaFile); !missing.empty()) {
+        std::cerr << missing << "\n";
         return ExitBadInput;
     }
+    if (round->model) request.round = RoundFiguresOf(*round->model);
     if (options.write && !options.force && FileExists(options.betFile)) {
         std::cerr << "the bet file exists; use --force to replace it (" << options.betFile << ")\n";
         return ExitFileFailure;
@@ -210,6 +189,14 @@ int RunSystemCommand(const SystemOptions& options) {
         return result.failure == SystemFailure::Unverified ? ExitFileFailure : ExitBadInput;
     }
 
+    // The system's own chances over every result, not only S; the window
+    // and "quiniela chances" count the same.
+    std::optional<BetChances> chances;
+    if (round->model || options.json) {
+        ChanceModel model = round->model ? *round->model : UniformChanceModel();
+        model.price = static_cast<double>(round->priceCents) / 100;
+        chances = ChancesOf(SystemBet(result.columns), model);
+    }
     if (options.write) {
         const ReplaceOutcome outcome = ReplaceBet(options.betFile, BetRecordsOf(BetMarksOf(SystemBet(result.columns))));
         if (outcome.held) {
@@ -221,9 +208,10 @@ int RunSystemCommand(const SystemOptions& options) {
             return ExitFileFailure;
         }
     }
+    const Printed printed{result, options, round->priceCents, chances ? &*chances : nullptr, round->model.has_value()};
     if (options.json)
-        PrintJson(result, options, *priceCents);
+        PrintJson(printed);
     else
-        PrintText(result, options.guarantee, *priceCents);
+        PrintText(printed);
     return ExitDone;
 }
