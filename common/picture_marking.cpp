@@ -13,9 +13,10 @@
 
 namespace {
 
-// "Columna 17, partido 01, 1", or "Partido 01, 1" without a column.
-std::string CellName(int column, int match, const char* sign) {
-    const std::string rest = "artido " + TwoDigits(match) + ", " + sign;
+// "Columna 17, partido 01, 1", or "Partido 01, 1" without a column;
+// "Partido 01, Betis - Sevilla, 1" with the teams.
+std::string CellName(int column, int match, const std::string& teams, const char* sign) {
+    const std::string rest = "artido " + TwoDigits(match) + ", " + (teams.empty() ? "" : teams + ", ") + sign;
     return column > 0 ? "Columna " + TwoDigits(column) + ", p" + rest : "P" + rest;
 }
 
@@ -56,10 +57,13 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
     return CallPreviousHandler(app.originalPictureProc, window, message, first, second);
 }
 
-void DescribePictureCells(Handle control, int columns, int firstColumn, bool nameColumns) {
+void DescribePictureCells(Handle control, int columns, int firstColumn, bool nameColumns,
+                          std::span<const std::string> matchTeams) {
     std::vector<PictureCell> cells;
     cells.reserve(static_cast<std::size_t>(RowCount * columns * SignCount));
+    const std::string none;
     for (int r = 0; r < RowCount; ++r) {
+        const std::string& teams = static_cast<std::size_t>(r) < matchTeams.size() ? matchTeams[r] : none;
         for (int c = 0; c < columns; ++c) {
             for (int s = 0; s < SignCount; ++s) {
                 const CouponCell geometry = CellGeometry(c, s, r);
@@ -67,7 +71,7 @@ void DescribePictureCells(Handle control, int columns, int firstColumn, bool nam
                 // of its border and of its letter.
                 cells.push_back({geometry.left, geometry.top, geometry.right, geometry.bottom,
                                  geometry.left + 1, geometry.bottom - 2,
-                                 CellName(nameColumns ? firstColumn + c + 1 : 0, r + 1,
+                                 CellName(nameColumns ? firstColumn + c + 1 : 0, r + 1, teams,
                                           geometry.signText.data())});
             }
         }

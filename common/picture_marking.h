@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
+#include <string>
 
 #include "coupon_app.h"
 
@@ -21,9 +23,10 @@ std::int32_t PictureProc(CouponApp& app, Handle window, std::uint32_t message, s
 // Tells the picture control its cells in the first `columns` columns, the
 // ones a click marks, for the keyboard cursor and for screen readers; they
 // are named by the bet's column numbers from `firstColumn` on ("Columna 17,
-// partido 01, 1"), or by their match alone ("Partido 01, 1").
+// partido 01, 1"), or by their match alone ("Partido 01, 1"), then with the
+// match's teams when `matchTeams` has them ("Partido 07, Betis - Sevilla, X").
 void DescribePictureCells(Handle control, int columns, int firstColumn = 0,
-                          bool nameColumns = true);
+                          bool nameColumns = true, std::span<const std::string> matchTeams = {});
 // Wraps a picture handler so the keyboard reaches those cells: the arrows
 // move a cursor over them, and Space or Enter hands `pictureProc` the press a
 // click at the centre of the cursor's cell would, so a key marks exactly as
