@@ -32,6 +32,10 @@ void DecimalField::setOpenRange(double low, double high, int decimals) {
 
 bool DecimalField::isOpen() const { return value() < minimum() + singleStep() / 2; }
 
+QString DecimalField::textFromValue(double value) const {
+    return value < minimum() + singleStep() / 2 ? OpenText : QDoubleSpinBox::textFromValue(value);
+}
+
 QValidator::State DecimalField::validate(QString& text, int& position) const {
     text = WithComma(text);
     return QDoubleSpinBox::validate(text, position);

@@ -18,4 +18,6 @@ public:
 protected:
     QValidator::State validate(QString& text, int& position) const override;
     double valueFromText(const QString& text) const override;
+    // Screen readers read the value through this: open reads as shown.
+    QString textFromValue(double value) const override;
 };

@@ -105,6 +105,9 @@ void EndWindow(MainWindowWidget* top, int result) {
         return item.first == window || (item.second.widget && item.second.owner == window);
     });
     top->hide();
+    // The keys go back to the window this one belonged to.
+    if (QWidget* owner = top->secondary ? top->parentWidget() : nullptr; owner && owner->isVisible())
+        owner->activateWindow();
     if (top->loop) top->loop->quit();
     top->deleteLater();
 }
