@@ -1,12 +1,50 @@
 #include "forecast_picture.h"
 
+#include <string>
+
+#include "coupon_colors.h"
 #include "coupon_drawing.h"
 #include "coupon_geometry.h"
+#include "font_style.h"
 #include "picture_marking.h"
+#include "systems_jornada.h"
 
 namespace {
 
+// The teams stand right of the column's cells, on each match's row.
+constexpr int TeamsX = ColumnLeft(0) + SignCount * CellSize + 6;
+constexpr int TeamsRightMargin = 3;
+constexpr int TeamsDown = 2;  // from the top of the row's cells
+constexpr const char* TeamsFace = "Arial";
+constexpr float TeamsPoints = 7;
+constexpr const char* Ellipsis = "…";
+
 SurfaceRef ForecastSurface(const SystemsApp& app) { return {app.slip.window, ForecastControlId}; }
+
+// The text cut, with an ellipsis, to fit `width` in the surface's font.
+std::string Fitted(std::string text, int width) {
+    if (TextWidth(text) <= width) return text;
+    while (!text.empty() && TextWidth(text + Ellipsis) > width) {
+        // A whole character: its UTF-8 continuation bytes, then its first.
+        unsigned char last = 0;
+        do {
+            last = static_cast<unsigned char>(text.back());
+            text.pop_back();
+        } while (!text.empty() && (last & 0xC0) == 0x80);
+    }
+    return text + Ellipsis;
+}
+
+void DrawTeams(const SystemsApp& app) {
+    SetSurfaceColors(Black, White);
+    SetSurfaceFont(NewFont(TeamsFace, TeamsPoints, 0));
+    for (int r = 0; r < RowCount; ++r) {
+        const std::string teams = MatchTeams(app.jornada, r);
+        if (teams.empty()) continue;
+        SetTextPosition(TeamsX, static_cast<float>(CellGeometry(0, 0, r).top + TeamsDown));
+        PrintText(Fitted(teams, ForecastPictureWidth - TeamsX - TeamsRightMargin));
+    }
+}
 
 }  // namespace
 
@@ -18,6 +56,13 @@ void DrawForecast(SystemsApp& app) {
     for (int s = 0; s < SignCount; ++s)
         for (int r = 0; r < RowCount; ++r)
             if (app.forecast.markTable.at(0, s, r) == 1) DrawMarkedCell(app.forecast.cellTable.at(0, s, r));
+    DrawTeams(app);
+}
+
+void NameForecastCells(SystemsApp& app) {
+    std::array<std::string, RowCount> teams;
+    for (int r = 0; r < RowCount; ++r) teams[r] = MatchTeams(app.jornada, r);
+    DescribePictureCells(app.forecastControl, 1, 0, false, teams);
 }
 
 void ClearForecast(SystemsApp& app) {

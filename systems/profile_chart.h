@@ -2,10 +2,13 @@
 
 #include "systems_app.h"
 
-// The guarantee profile as five bars, the share of outcomes whose best
-// column hits 14, 13, 12, 11 and 10: players read it faster than the lines.
-inline constexpr int ChartWidth = 195;
-inline constexpr int ChartHeight = 100;
+// The result as two bar charts of five bars, 14 down to 10 hits, which
+// players read faster than the lines: the guarantee profile (the share of
+// the forecast's outcomes whose best column hits exactly so many) and the
+// chances (the chance that the best column hits so many or more, over
+// every result). Each chart's description reads what it shows.
+inline constexpr int ChartWidth = 300;
+inline constexpr int ChartHeight = 110;
 
-// Draws the system's profile, or an empty chart while there is none.
-void DrawProfileChart(SystemsApp& app);
+// Both charts of the system shown, or empty while there is none.
+void DrawResultCharts(SystemsApp& app);

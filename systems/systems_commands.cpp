@@ -9,6 +9,7 @@
 #include "slip_view.h"
 #include "background_build.h"
 #include "system_text.h"
+#include "systems_jornada.h"
 
 namespace {
 
@@ -23,14 +24,21 @@ bool HasSystemOrSays(SystemsApp& app) {
 }  // namespace
 
 void GenerateCommand(SystemsApp& app) {
-    SystemResult result;
-    if (!BuildInBackground(app, RequestOfWindow(app), result)) return;  // the window is gone
-    if (result.failure == SystemFailure::Cancelled) return;
-    if (result.failure != SystemFailure::None) {
-        ShowMessage(SystemFailureText(result), MessageButtons::Ok, ProgramTitle);
+    std::string missing;
+    const auto request = RequestOfWindow(app, missing);
+    if (!request) {
+        ShowMessage(missing, MessageButtons::Ok, ProgramTitle);
         return;
     }
-    app.result = std::move(result);
+    BuiltSystem built;
+    if (!BuildInBackground(app, *request, WindowChanceModel(app), built)) return;  // the window is gone
+    if (built.system.failure == SystemFailure::Cancelled) return;
+    if (built.system.failure != SystemFailure::None) {
+        ShowMessage(SystemFailureText(built.system), MessageButtons::Ok, ProgramTitle);
+        return;
+    }
+    app.result = std::move(built.system);
+    app.chances = built.chances;
     ShowSystem(app);
 }
 
@@ -48,6 +56,9 @@ void SaveSlipPictureCommand(SystemsApp& app) { SavePictureCommand(app.slip); }
 void ClearCommand(SystemsApp& app) {
     ClearForecast(app);
     for (const Handle field : app.conditionFields) SetControlValue(field, -1);
+    SetControlValue(app.minProbabilityField, 0);
+    SetControlNumber(app.minContraField, std::nullopt);
+    SetControlNumber(app.minValueField, std::nullopt);
     SetControlValue(app.progressBar, 0);
     ClearSystem(app);
 }

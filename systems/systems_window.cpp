@@ -3,19 +3,21 @@
 #include <utility>
 
 #include "forecast_picture.h"
+#include "jornada_window.h"
 #include "main_window_shell.h"
 #include "program_folder.h"
 #include "program_run.h"
 #include "slip_view.h"
 #include "systems_commands.h"
+#include "systems_jornada.h"
 #include "systems_layout.h"
 
 namespace {
 
 constexpr MenuEntry SystemsMenu[] = {
-    {"Generar Sistema", GenerateSystemId}, {"-", 0},
-    {"Grabar Jugada", SaveBetId},    {"Grabar Boletos BMP", SaveSlipsId},
-    {"-", 0},                        {"Limpiar Pantalla", ClearCouponId},
+    {"Generar Sistema", GenerateSystemId}, {"Jornada...", EditJornadaId}, {"-", 0},
+    {"Grabar Jugada", SaveBetId},          {"Grabar Boletos BMP", SaveSlipsId},
+    {"-", 0},                              {"Limpiar Pantalla", ClearCouponId},
 };
 
 void Initialise(SystemsApp& app) {
@@ -23,7 +25,9 @@ void Initialise(SystemsApp& app) {
     slip.programFolder = ProgramFolder();
     slip.pictureBitmap = NewOffscreenSurface(SlipSettings.pictureWidth, PictureHeight);
     ResetCouponTables(app.forecast, 1);
+    LoadJornada(app);
     DrawForecast(app);
+    NameForecastCells(app);
     ClearSystem(app);
     SetControlEnabled(app.cancelButton, false);
 }
@@ -31,6 +35,7 @@ void Initialise(SystemsApp& app) {
 void Command(SystemsApp& app, int id) {
     switch (id) {
         case GenerateSystemId: GenerateCommand(app); break;
+        case EditJornadaId: EditJornadaCommand(app); break;
         case SaveBetId: SaveSystemCommand(app); break;
         case SaveSlipsId: SaveSlipsCommand(app); break;
         case BmpButtonId: SaveSlipPictureCommand(app); break;

@@ -1,81 +1,36 @@
 // The systems window in a real window on the X server ./test starts: the
 // forecast marked by keyboard, a system generated, paged, stored and read
-// back, a long search cancelled and a window closed during a search.
+// back, a long search cancelled and a window closed during a search; every
+// control named and reached by Tab; a bad jornada at start, and what the
+// objective and the conditions of value need.
 
 #include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
-#include <memory>
+#include <fstream>
 #include <string>
 
 #include "bet_marks.h"
 #include "guarantee.h"
+#include "jornada.h"
 #include "program_folder.h"
-#include "systems_window.h"
-#include "window_driver.h"
-#include "window_test_bridge.h"
-
-namespace {
-
-struct RunningSystems {
-    SystemsApp app;
-    int result = -1;
-    std::unique_ptr<WindowDriver> driver;
-
-    RunningSystems() {
-        StartSystems(app);
-        BeginModal(app.slip.window, SystemsHandler(app), &result);
-        driver = std::make_unique<WindowDriver>(app.slip.window, app.slip.menuBar);
-        QWidget* top = WidgetOf(app.slip.window);
-        QApplication::setActiveWindow(top);
-        QVERIFY(QTest::qWaitForWindowActive(top));
-    }
-    ~RunningSystems() {
-        CloseProgramWindow(app.slip.window);
-    }
-    WindowDriver* operator->() { return driver.get(); }
-
-    QAccessibleInterface* accessible(int id) {
-        return QAccessible::queryAccessibleInterface(driver->control(id));
-    }
-    void keys(int id, std::initializer_list<Qt::Key> keys) {
-        QWidget* control = driver->control(id);
-        control->setFocus();
-        for (const Qt::Key key : keys) QTest::keyClick(control, key);
-    }
-    // Per match, signs in the order 1, X, 2, marked with the arrows and Space.
-    void markForecast(const MatchSigns& forecast) {
-        for (int r = 0; r < RowCount; ++r) {
-            for (int s = 0; s < SignCount; ++s) {
-                if (forecast[r] & (1u << s)) keys(ForecastControlId, {Qt::Key_Space});
-                keys(ForecastControlId, {Qt::Key_Right});
-            }
-            keys(ForecastControlId, {Qt::Key_Left, Qt::Key_Left, Qt::Key_Down});
-        }
-    }
-    QString summary() { return qobject_cast<QLabel*>(driver->control(SummaryLabelId))->text(); }
-};
-
-MatchSigns Triples(int triples) {
-    MatchSigns forecast{};
-    for (int r = 0; r < RowCount; ++r) forecast[r] = r < triples ? AllSigns : 1;
-    return forecast;
-}
-
-}  // namespace
+#include "chance_count.h"
+#include "running_systems.h"
 
 class SystemsWindowTest : public QObject {
     Q_OBJECT
 
     std::string bet_ = BetFilePath(ProgramFolder());
+    std::string jornada_ = JornadaFilePath(ProgramFolder());
 
 private slots:
-    void init() { std::filesystem::remove(bet_); }
+    void init() {
+        std::filesystem::remove(bet_);
+        std::filesystem::remove(jornada_);
+    }
+    void cleanupTestCase() { std::filesystem::remove(jornada_); }
 
     void aSystemIsMarkedGeneratedPagedStoredAndVerified() {
         RunningSystems systems;
@@ -115,6 +70,20 @@ private slots:
         const std::vector<BetColumn> columns = MarkedColumns(stored);
         QCOMPARE(columns.size(), std::size_t{9});
         QCOMPARE(Guarantee(columns, forecast).guarantee, 13);
+
+        // Each line is read whole: its name says what it is, its description what it says.
+        QAccessibleInterface* summary = systems.accessible(SummaryLabelId);
+        QCOMPARE(summary->text(QAccessible::Name), QStringLiteral("Resumen"));
+        QCOMPARE(summary->text(QAccessible::Description), systems.summary());
+        // Without a jornada every sign is 1/3 and there is no value to show.
+        QAccessibleInterface* chances = systems.accessible(ChancesLabelId);
+        QCOMPARE(chances->text(QAccessible::Name), QStringLiteral("Probabilidades"));
+        QCOMPARE(chances->text(QAccessible::Description), ChancesShown(SimpleColumnsOf(columns), EverySignAlike()));
+        QVERIFY(systems->control(ChancesChartId)->accessibleDescription().startsWith(
+            QStringLiteral("Probabilidad: 14: 0,00 % · 13 o más: 0,01 %")));
+        // Over a column of the slip: its chance of 14, and no contra without the public.
+        QVERIFY(systems->control(PictureControlId)->accessibleDescription().contains(
+            QStringLiteral("\nColumna 08: 14: 1 entre 4.782.969")));
     }
 
     void noSystemForAMatchWithoutSignOrUnmeetableConditions() {
@@ -179,6 +148,78 @@ private slots:
             SetControlValue(field, 40);
             QCOMPARE(GetControlValue(field), k == 8 || k == 9 ? 13 : 14);  // interrupciones: 0..13
         }
+
+        const auto objective = systems.accessible(ObjectiveChoiceId)->relations(QAccessible::Label);
+        QCOMPARE(objective.size(), 1);
+        QCOMPARE(objective[0].first->text(QAccessible::Name), QStringLiteral("Objetivo"));
+        auto* entries = qobject_cast<QComboBox*>(systems->control(ObjectiveChoiceId));
+        QCOMPARE(entries->itemText(0), QStringLiteral("Garantía"));
+        QCOMPARE(entries->itemText(1), QStringLiteral("Presupuesto"));
+        const std::pair<int, const char*> fields[] = {{BudgetFieldId, "Apuestas"},
+                                                      {MinProbabilityFieldId, "Probabilidad mínima (1 entre)"},
+                                                      {MinContraFieldId, "Contra mínimo"},
+                                                      {MinValueFieldId, "Valor mínimo"}};
+        for (const auto& [id, name] : fields) {
+            QAccessibleInterface* field = systems.accessible(id);
+            QCOMPARE(field->text(QAccessible::Name), QString::fromUtf8(name));
+            QCOMPARE(field->text(QAccessible::Value), QStringLiteral("–"));  // open
+        }
+        SetControlValue(systems.app.budgetField, 200000);
+        QCOMPARE(GetControlValue(systems.app.budgetField), 100000);
+        systems.type(MinContraFieldId, QStringLiteral("1.5"));
+        QCOMPARE(GetControlNumber(systems.app.minContraField).value_or(0), 1.5);
+        QCOMPARE(systems.accessible(MinContraFieldId)->text(QAccessible::Value), QStringLiteral("1,50"));
+    }
+
+    void tabReachesEveryControlInTheOrderShown() {
+        RunningSystems systems;
+        const int order[] = {ObjectiveChoiceId, BudgetFieldId, GuaranteeChoiceId, 120, 121, 122, 123, 124, 125, 126,
+                             127, 128, 129, 130, MinProbabilityFieldId, MinContraFieldId, MinValueFieldId,
+                             GenerateSystemId, PictureControlId, PreviousSlipId, NextSlipId, FileNameBoxId,
+                             BmpButtonId, SummaryLabelId, ChancesLabelId, ChartControlId, ChancesChartId,
+                             ForecastControlId};
+        systems->control(ForecastControlId)->setFocus();
+        for (const int id : order) {
+            // A spin box takes the focus on its line edit: the control is its parent.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            const bool reached = focus == systems->control(id) || focus->parentWidget() == systems->control(id);
+            QVERIFY2(reached, qPrintable(QStringLiteral("control-%1 expected, %2 has the focus")
+                                             .arg(id)
+                                             .arg(focus->objectName() + focus->parentWidget()->objectName())));
+        }
+    }
+
+    void aBadJornadaAtStartIsNamedInOneBoxAndLeftAsItWas() {
+        std::string text = R"({"matches": [{}, {}, {}, {}, {}, {}, {"home": "Betis", "odds": [0.5, 2, 3]},)";
+        text += R"( {}, {}, {}, {}, {}, {}, {}]})";
+        std::ofstream(jornada_, std::ios::binary) << text;
+        const std::vector<unsigned char> before = FileBytes(jornada_);
+        RunningSystems systems;
+        QCOMPARE(systems->boxes.size(), 1);
+        QVERIFY(systems->boxes[0].text.contains(QStringLiteral("partido 7: cuotas")));
+        // An empty jornada: no teams.
+        QCOMPARE(systems.accessible(ForecastControlId)->child(3 * 6 + 1)->text(QAccessible::Name),
+                 QStringLiteral("Partido 07, X"));
+        QVERIFY(!systems.app.jornada.has_value());
+        QCOMPARE(FileBytes(jornada_), before);
+    }
+
+    void whatTheObjectiveAndTheConditionsOfValueNeedIsSaid() {
+        RunningSystems systems;
+        systems.markForecast(Triples(3));
+        SetControlValue(systems.app.objectiveChoice, 1);  // "Presupuesto" with "Apuestas" open
+        systems->pressButton(GenerateSystemId);
+        QCOMPARE(systems->boxes.size(), 1);
+        QVERIFY(systems->boxes[0].text.contains(QStringLiteral("Apuestas")));
+
+        SetControlValue(systems.app.objectiveChoice, 0);
+        SetControlNumber(systems.app.minContraField, 1.5);  // no jornada: no chances to go by
+        systems->pressButton(GenerateSystemId);
+        QCOMPARE(systems->boxes.size(), 2);
+        QVERIFY(systems->boxes[1].text.contains(QStringLiteral("jornada")));
+        QVERIFY(!systems.app.hasSystem);
+        QCOMPARE(systems.summary(), QString());
     }
 };
 
