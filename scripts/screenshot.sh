@@ -68,7 +68,7 @@ for cell in "$@"; do
 done
 if [[ $program == systems ]]; then
   # "Generar Sistema", then time for the search.
-  xdotool mousemove --window "$window_id" 570 $((menu_bar_height + 234)) click 1
+  xdotool mousemove --window "$window_id" 700 $((menu_bar_height + 370)) click 1
   sleep 4
 fi
 # Park the pointer outside the window so it leaves no hover mark.
