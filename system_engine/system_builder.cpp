@@ -16,7 +16,7 @@ namespace {
 // Outcomes visited by the default search: a few seconds on a small machine.
 constexpr std::uint64_t DefaultEffort = 600'000'000;
 // The same for a budget's two searches together.
-constexpr std::uint64_t DefaultBudgetEffort = 400'000'000;
+constexpr std::uint64_t DefaultBudgetEffort = 200'000'000;
 
 bool RangeValid(const CountRange& range, int top) {
     return range.low >= 0 && range.high <= top && range.low <= range.high;
