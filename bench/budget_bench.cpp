@@ -2,11 +2,14 @@
 // plain rules it must never fall below (the N most probable outcomes of S,
 // and weighted greedy), the gain over greedy and the wall time, with the
 // default effort. Cases with every outcome alike and with a jornada's
-// chances. Usage: budget_bench [FILTER]   (only the cases whose name holds FILTER)
+// chances. Usage: budget_bench [FILTER [EFFORT]]   (only the cases whose name
+// holds FILTER; EFFORT outcomes visited instead of the default)
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +37,7 @@ struct Case {
     bool weighted;
     ColumnConditions conditions;
     double limit = TimeLimit;
+    std::optional<double> minProbability = std::nullopt;
 };
 
 constexpr CountRange Any{0, RowCount};
@@ -62,6 +66,11 @@ const std::vector<Case> Cases = {
     {"11T al 12, 100 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1 1 1", 12, 100, true, {}},
     {"14T al 13, 1000 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2", 13, 1000, true, {}},
     {"6T+6D al 12, 30 bets, alike", "1X2 1X 1X2 1X 1X2 1X 1X2 1X 1X2 1X 1X2 1X 1 1", 12, 30, false, {}},
+    {"6T al 13, 60 bets, alike (tries 73)", "1X2 1X2 1X2 1X2 1X2 1X2 1 1 1 1 1 1 1 1", 13, 60, false, {}},
+    {"8T min. 1/500000 al 13, 40 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1 1 1 1 1 1", 13, 40, true, {},
+     TimeLimit, 1.0 / 500000},
+    {"9T al 10, 5 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1 1 1 1 1", 10, 5, true, {}},
+    {"14T al 12, 200 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2", 12, 200, true, {}},
 };
 
 MatchSigns Forecast(const char* text) {
@@ -85,6 +94,7 @@ MatchSignFigures Fractions(const MatchSignFigures& perCent) {
 
 int main(int argc, char** argv) {
     const char* filter = argc > 1 ? argv[1] : "";
+    const std::uint64_t effort = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 0;
     std::printf("%-38s %8s %6s %9s %9s %9s %8s %8s\n", "budget", "outcomes", "bets", "probable", "greedy", "reached",
                 "gain", "seconds");
     double gainSum = 0;
@@ -96,11 +106,14 @@ int main(int argc, char** argv) {
         request.guarantee = c.guarantee;
         request.conditions = c.conditions;
         request.budgetBets = c.bets;
+        request.effort = effort;
         if (c.weighted) request.round.probabilities = Fractions(Week);
+        request.value.minProbability = c.minProbability;
 
         // The plain rules over the same S and weights.
         const OutcomeSpace space(request.forecast);
-        const std::vector<std::uint8_t> inS = ConditionMask(space, c.conditions);
+        std::vector<std::uint8_t> inS = ConditionMask(space, c.conditions);
+        ApplyValueConditions(space, request.forecast, request.round, request.value, nullptr, inS);
         const BudgetWeights weights = WeighOutcomes(space, inS, request.round.probabilities);
         const int radius = RowCount - c.guarantee;
         WorkBudget unlimited(0, std::nullopt, nullptr, {});

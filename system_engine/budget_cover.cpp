@@ -127,6 +127,7 @@ std::vector<std::uint32_t> GreedyBudget(const OutcomeSpace& space, const BudgetW
     };
     const auto lower = [](const Entry& a, const Entry& b) { return a.key != b.key ? a.key < b.key : a.word > b.word; };
     std::vector<Entry> heap;
+    heap.reserve(static_cast<std::size_t>(std::count_if(bound.begin(), bound.end(), [](double b) { return b > 0; })));
     for (std::uint32_t word = 0; word < space.size(); ++word)
         if (bound[word] > 0) heap.push_back({bound[word], word, NotWeighed});
     std::vector<double>().swap(bound);

@@ -11,6 +11,7 @@ constexpr double Betterment = 1e-12;
 constexpr std::uint64_t WordRest = 10;
 constexpr std::size_t LongRestFrom = 256;  // budgets this large rest words longer
 constexpr int Draws = 3;                   // tries at a weighed draw before a plain one
+constexpr std::size_t MostWeighedWords = 128;
 
 double Uniform(RandomSource& random) { return static_cast<double>(random.next() >> 11) * 0x1.0p-53; }
 
@@ -133,14 +134,23 @@ std::uint64_t BudgetSearch::step() {
     const std::uint32_t farSlot = loss_.least();
     const double farCost = farSlot == None ? std::numeric_limits<double>::infinity() : loss_.loss(farSlot);
 
-    std::uint64_t visited = 1;
+    std::uint64_t visited = ballSize_;
+    words_.clear();
+    forBall(target, [&](std::uint32_t word) {
+        if (candidates_[word] && !inCode_[word] && wordRestUntil_[word] <= moves_) words_.push_back(word);
+    });
+    // A large ball: a sample of its words, or one move would weigh them all.
+    const auto weighed = static_cast<std::uint32_t>(std::min<std::size_t>(words_.size(), MostWeighedWords));
+    if (weighed < words_.size())
+        for (std::uint32_t i = 0; i < weighed; ++i)
+            std::swap(words_[i], words_[i + random_.below(static_cast<std::uint32_t>(words_.size()) - i)]);
     double bestDelta = -std::numeric_limits<double>::infinity();
     std::uint32_t bestSlot = None, bestWord = None, ties = 0;
-    forBall(target, [&](std::uint32_t word) {
-        if (!candidates_[word] || inCode_[word] || wordRestUntil_[word] > moves_) return;
+    for (std::uint32_t i = 0; i < weighed; ++i) {
+        const std::uint32_t word = words_[i];
         visited += ballSize_;
         const Swap swap = weigh(word, farSlot, farCost);
-        if (swap.slot == None) return;
+        if (swap.slot == None) continue;
         const double delta = swap.gain - swap.cost;
         if (delta > bestDelta) {
             bestDelta = delta;
@@ -151,7 +161,7 @@ std::uint64_t BudgetSearch::step() {
             bestSlot = swap.slot;
             bestWord = word;
         }
-    });
+    }
     if (bestSlot == None) return visited;
     // Leaving the best state: keep it first.
     if (bestStale_ && !(bestDelta > 0)) {

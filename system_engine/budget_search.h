@@ -89,5 +89,6 @@ private:
     bool bestStale_ = false;
 
     std::vector<double> shared_;  // per slot, scratch for one move
+    std::vector<std::uint32_t> words_;
     std::vector<std::uint32_t> touched_;
 };

@@ -18,6 +18,13 @@ std::vector<std::uint32_t> BetterRule(const BudgetJob& job, std::size_t bets, Wo
     if (job.radius == 0) return heaviest;
     std::vector<std::uint32_t> greedy = GreedyBudget(job.space, job.weights, job.candidates, job.radius, bets, outer);
     if (outer.cancelled()) return {};
+    if (greedy.size() < bets && outer.expired()) {
+        // Out of time: the heaviest outcomes fill the bets greedy left.
+        std::vector<std::uint8_t> taken(job.space.size(), 0);
+        for (const std::uint32_t o : greedy) taken[o] = 1;
+        for (std::size_t i = 0; i < heaviest.size() && greedy.size() < bets; ++i)
+            if (!taken[heaviest[i]]) greedy.push_back(heaviest[i]);
+    }
     const double byWeight = ReachedWeight(job.space, job.weights, heaviest, job.radius);
     reached = ReachedWeight(job.space, job.weights, greedy, job.radius);
     if (reached >= byWeight) return greedy;
