@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "condition_mask.h"
 #include "greedy_cover.h"
 #include "outcome_space.h"
 #include "system_builder.h"
@@ -86,8 +87,7 @@ MatchSigns Forecast(const char* text) {
 // Plain greedy set cover of S, columns from S.
 std::size_t GreedySize(const SystemRequest& request) {
     const OutcomeSpace space(request.forecast);
-    std::vector<std::uint8_t> inS(space.size());
-    for (std::uint32_t o = 0; o < space.size(); ++o) inS[o] = MeetsConditions(request.conditions, space.column(o));
+    const std::vector<std::uint8_t> inS = ConditionMask(space, request.conditions);
     WorkBudget budget(0, std::nullopt, nullptr, {});
     return CoverGreedily(space, inS, RowCount - request.guarantee, false, budget).cover.size();
 }

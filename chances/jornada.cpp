@@ -1,7 +1,5 @@
 #include "jornada.h"
 
-#include "odds_conversion.h"
-
 namespace {
 
 SignFigures Scaled(const SignFigures& figures) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "odds_conversion.h"
 #include "scrutiny.h"
 
 // The week's round ("jornada"): its matches with their teams, the chances of
@@ -15,13 +16,8 @@ inline constexpr const char* JornadaFileName = "1x2 - Jornada.json";
 
 inline std::string JornadaFilePath(const std::string& programFolder) { return programFolder + JornadaFileName; }
 
-// One figure per sign, in the order 1, X, 2.
-using SignFigures = std::array<double, SignCount>;
 // One figure per prize category, [0] = 14 hits down to [4] = 10 hits.
 using CategoryFigures = std::array<double, PrizeCategories>;
-
-// How decimal odds become probabilities, the bookmaker's margin taken out.
-enum class OddsMethod { Multiplicative, Additive, Power, Shin, OddsRatio };
 
 inline constexpr double DefaultPrice = 0.75;                            // euros a simple bet
 inline constexpr CategoryFigures DefaultShares{16, 7.5, 7.5, 7.5, 9};  // per cent of the takings

@@ -1,9 +1,16 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
-#include "jornada.h"
+#include "coupon_model.h"
+
+// One figure per sign, in the order 1, X, 2.
+using SignFigures = std::array<double, SignCount>;
+
+// How decimal odds become probabilities, the bookmaker's margin taken out.
+enum class OddsMethod { Multiplicative, Additive, Power, Shin, OddsRatio };
 
 // Decimal odds to probabilities, the bookmaker's margin taken out. With
 // r_i = 1 / odds_i and S = r_1 + r_X + r_2:

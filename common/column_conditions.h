@@ -30,5 +30,3 @@ struct ColumnConditions {
     // True when some condition leaves a column out.
     bool restricts() const { return !(*this == ColumnConditions{}); }
 };
-
-bool MeetsConditions(const ColumnConditions& conditions, const SimpleColumn& column);

@@ -4,7 +4,7 @@
 
 #include "alive_bets.h"
 #include "bet_file.h"
-#include "commands.h"
+#include "exit_codes.h"
 #include "jornada_file.h"
 
 std::optional<CheckJornada> ReadCheckJornada(const std::string& file, bool resultNeeded, int& exit) {

@@ -4,14 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "exit_codes.h"
 #include "scrutiny.h"
 
-// The commands of "quiniela". Each returns the exit code: 0 done, 1 the bet
-// file could not be read or written, 2 bad input (nothing written).
-
-inline constexpr int ExitDone = 0;
-inline constexpr int ExitFileFailure = 1;
-inline constexpr int ExitBadInput = 2;
+// The bet's commands of "quiniela". Each returns its exit code (exit_codes.h).
 
 // The bet's columns with marks, or nothing after telling why on stderr.
 std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bet_file.h"
-#include "commands.h"
+#include "exit_codes.h"
 #include "jornada_document.h"
 #include "jornada_edit.h"
 #include "jornada_file.h"

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "bet_file.h"
-#include "commands.h"
+#include "exit_codes.h"
 #include "figure_text.h"
 #include "jornada_file.h"
 #include "system_arguments.h"

@@ -11,7 +11,7 @@
 #include "bet_chances.h"
 #include "bet_file.h"
 #include "bet_marks.h"
-#include "commands.h"
+#include "exit_codes.h"
 #include "number_text.h"
 #include "program_folder.h"
 #include "result_arguments.h"
@@ -23,8 +23,6 @@
 #include "system_text.h"
 
 namespace {
-
-constexpr int ExitInterrupted = 130;
 
 std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "brute_force.h"
+#include "condition_mask.h"
 #include "greedy_cover.h"
 #include "outcome_space.h"
 #include "system_builder.h"
@@ -116,8 +117,7 @@ TEST(BuildSystem, ConditionedSystemsAreNeverLargerThanPlainGreedy) {
     ExpectVerified(request, result);
 
     const OutcomeSpace space(request.forecast);
-    std::vector<std::uint8_t> inS(space.size());
-    for (std::uint32_t o = 0; o < space.size(); ++o) inS[o] = MeetsConditions(conditions, space.column(o));
+    const std::vector<std::uint8_t> inS = ConditionMask(space, conditions);
     WorkBudget budget(0, std::nullopt, nullptr, {});
     const GreedyCover greedy = CoverGreedily(space, inS, 1, false, budget);
     EXPECT_LE(result.columns.size(), greedy.cover.size());
