@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <map>
 #include <vector>
 
@@ -151,43 +150,6 @@ void OpenRecordFile(const std::string& name, int number, FileAccess access, int 
         return Fail(ErrorFromErrno(err));
     }
     openFiles[number] = OpenFile{fd, access, recordLength, 0, false};
-}
-
-void PutRecord(int number, std::int64_t record, const void* bytes) {
-    OpenFile* file = Find(number);
-    if (!file) return Fail(ErrorNumber::BadFileNameOrNumber);
-    if (record < 1) return Fail(ErrorNumber::BadRecordNumber);
-    if (file->access != FileAccess::Write) return Fail(ErrorNumber::PermissionDenied);
-
-    const off_t at = static_cast<off_t>((record - 1) * file->recordLength);
-    struct stat before {};
-    fstat(file->fd, &before);
-    const ssize_t written = pwrite(file->fd, bytes, static_cast<size_t>(file->recordLength), at);
-    file->currentRecord = record;
-    if (written == file->recordLength) return;
-    const int err = errno;
-    // Never leave part of a record behind.
-    if (written > 0) (void)!ftruncate(file->fd, std::max<off_t>(before.st_size, at));
-    Fail(written >= 0 ? ErrorNumber::DiskFull : ErrorFromErrno(err));
-}
-
-void GetRecord(int number, std::int64_t record, void* buffer) {
-    OpenFile* file = Find(number);
-    if (!file) return Fail(ErrorNumber::BadFileNameOrNumber);
-    if (record < 1) return Fail(ErrorNumber::BadRecordNumber);
-    if (file->access != FileAccess::Read) return Fail(ErrorNumber::PermissionDenied);
-
-    auto* out = static_cast<char*>(buffer);
-    const auto length = static_cast<size_t>(file->recordLength);
-    int error = 0;
-    const size_t got = ReadAt(*file, out, length, record, error);
-    if (error != 0) {
-        std::memset(out + got, 0, length - got);
-        return Fail(error);
-    }
-    file->currentRecord = record;
-    file->endOfFile = got < length;
-    std::memset(out + got, 0, length - got);
 }
 
 std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, void* buffer) {
