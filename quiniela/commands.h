@@ -6,8 +6,10 @@
 
 #include "scrutiny.h"
 
-// The commands of "quiniela". Each returns the exit code: 0 done, 1 the bet
-// file could not be read or written, 2 bad input (nothing written).
+// The commands of "quiniela". Each returns the exit code: 0 done; 1 a file
+// could not be read or written, or import found a bet and no --force; 2 bad
+// input, nothing written. check without a result needs the jornada's: 2
+// when there is none or the jornada is bad, 1 when it cannot be read.
 
 inline constexpr int ExitDone = 0;
 inline constexpr int ExitFileFailure = 1;
