@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// Fixed-length record files. Every failure is reported through the pending
-// error (pending_error.h), never thrown.
-
-enum class FileAccess { Read, Write };
+// Fixed-length record files, read; file attributes and deletion. Every
+// failure is reported through the pending error (pending_error.h), never
+// thrown.
 
 namespace Attribute {
 inline constexpr int ReadOnly = 1;
@@ -19,9 +18,9 @@ inline constexpr int Archive = 32;
 inline constexpr int MaxFileNumber = 32767;
 
 int FreeFileNumber();
-// Exclusive open: an advisory flock taken without waiting, which all the
-// programs of the suite respect. Creates a missing file, also for reading.
-void OpenRecordFile(const std::string& name, int number, FileAccess access, int recordLength);
+// Opens for reading under an exclusive advisory flock taken without waiting,
+// which all the programs of the suite respect. Creates a missing file.
+void OpenRecordFile(const std::string& name, int number, int recordLength);
 // Reads up to `count` records from `record` (the first is 1) on in one go;
 // returns how many whole records were read. A read failure leaves its error
 // pending.
