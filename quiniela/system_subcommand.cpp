@@ -26,6 +26,7 @@ constexpr int ExitInterrupted = 130;
 std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
+// Only SIGINT comes here: the signal number the handler takes is not needed.
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
 bool ParseNumber(const std::string& text, int& value) {

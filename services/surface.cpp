@@ -176,9 +176,8 @@ void SetTextPosition(float x, float y) {
     selected->textY = RoundToPixel(y);
 }
 
-Handle NewFont(std::string_view face, float points, int style, int charset, int pitchAndFamily,
-               int escapement) {
-    return FindOrAddFont(DescribeFont(face, points, style, charset, pitchAndFamily, escapement));
+Handle NewFont(std::string_view face, float points, int style) {
+    return FindOrAddFont(DescribeFont(face, points, style));
 }
 
 void SetSurfaceFont(Handle font) {

@@ -23,7 +23,7 @@ constexpr const char* ConditionNames[] = {"Unos", "Equis", "Doses", "Variantes",
 
 Handle Add(SystemsApp& app, int kind, int id, const char* text, int x, int y, int width,
            int height, std::uint32_t style = 0) {
-    AddControl(kind, app.slip.window, id, text, x, y, width, height, style, 0);
+    AddControl(kind, app.slip.window, id, text, x, y, width, height, style);
     return ControlWindow(app.slip.window, id);
 }
 
@@ -58,12 +58,11 @@ MessageHandler PictureKeyboard(Handle control, int columns, MessageHandler proc)
 
 void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
     CouponApp& slip = app.slip;
-    slip.window = NewWindow(UnitsPixels, 0, WindowTitle, 200, 100, SlipSettings.windowWidth,
-                            SystemsWindowHeight, MainWindowStyle, MainWindowExtendedStyle);
+    slip.window = NewWindow(WindowTitle, SlipSettings.windowWidth, SystemsWindowHeight);
     SetWindowIcon(slip.window, ProgramIcon);
 
     app.forecastControl = Add(app, ControlKind::Picture, ForecastControlId, "", 10, 10,
-                              ForecastWidth, PictureHeight, PictureControlStyle);
+                              ForecastWidth, PictureHeight);
     Name(app.forecastControl, "Pronóstico");
     DescribePictureCells(app.forecastControl, 1, 0, false);
     app.originalForecastProc = SetControlHandler(
@@ -90,7 +89,7 @@ void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
     Name(app.progressBar, "Progreso");
 
     slip.pictureControl = Add(app, ControlKind::Picture, PictureControlId, "", SlipX, 10,
-                              SlipSettings.pictureWidth, PictureHeight, PictureControlStyle);
+                              SlipSettings.pictureWidth, PictureHeight);
     SetPictureReadOnly(slip.pictureControl, true);
     // The slip only shows: keys move the cursor, no press marks anything.
     slip.originalPictureProc = SetControlHandler(
@@ -111,7 +110,7 @@ void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
     Name(app.summary, "Resumen");
 
     const Handle chart = Add(app, ControlKind::Picture, ChartControlId, "", PanelX, 276,
-                             ChartWidth, ChartHeight, PictureControlStyle);
+                             ChartWidth, ChartHeight);
     Name(chart, "Perfil de garantía");
     SelectSurface(SurfaceRef{slip.window, PictureControlId}, true);
     ClearSurface(White);
