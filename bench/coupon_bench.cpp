@@ -61,7 +61,9 @@ void CheckBet16(benchmark::State& state) {
     StartKeeper(app, Keeper16Settings);
     BeginModal(app.window, KeeperHandler(app), &result);
     app.programFolder = TempFolder();
-    for (int c = 0; c < 16; ++c) WriteBetRecord(BetFilePath(app.programFolder), c, c % 3, c % 14);
+    std::vector<BetRecord> bet;
+    for (int c = 0; c < 16; ++c) bet.push_back({c, c % 3, c % 14});
+    ReplaceBet(BetFilePath(app.programFolder), bet);
     for (int r = 0; r < 14; ++r) app.tables.resultMarks.at(0, r % 3, r) = 1;
     for (auto _ : state) CheckBetCommand(app);
     std::filesystem::remove_all(app.programFolder);

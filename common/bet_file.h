@@ -6,11 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "coupon_model.h"
 #include "replace_file.h"
 
 // The bet file: a plain sequence of 12-byte records, one per marked cell,
-// shared by the keepers and the reducer.
+// shared by the window programs and the command line.
 
 inline constexpr const char* BetFileName = "1x2 - Jugada.log";
 inline constexpr int BetRecordSize = 12;
@@ -23,22 +22,15 @@ struct BetRecord {
 };
 
 std::array<std::uint8_t, BetRecordSize> EncodeBetRecord(const BetRecord& record);
-BetRecord DecodeBetRecord(const std::uint8_t* bytes);
 
 inline std::string BetFilePath(const std::string& programFolder) {
     return programFolder + BetFileName;
 }
 
-// "Err:  70 Permission denied": the text shown when an append fails.
+// "Err:  70 Permission denied": the text shown when reading or storing a
+// file fails.
 std::string AppendFailureText(int error);
 
-// Appends one record after the last whole one, opening and closing the file.
-// Returns the error number, 0 when the whole record was written.
-int WriteBetRecord(const std::string& betFile, int column, int sign, int row);
-
-// The records of the marked cells of columns 0..columnCount-1, in the order
-// a bet is stored: column, then sign, then row ascending.
-std::vector<BetRecord> MarkedRecords(const CouponTable<std::int32_t>& marks, int columnCount);
 std::vector<std::uint8_t> EncodeBet(std::span<const BetRecord> records);
 
 // Replaces the stored bet whole by `records`, or removes it when there are

@@ -175,7 +175,7 @@ int LoadBetMarks(const std::string& betFile, BetMarks& marks) {
     marks.clear();
     ClearPendingError();
     const int number = FreeFileNumber();
-    OpenRecordFile(betFile, number, FileAccess::Read, BetRecordSize);
+    OpenRecordFile(betFile, number, BetRecordSize);
     if (const int error = TakePendingError()) return error;
     const std::int64_t count = FileLength(number) / BetRecordSize;
     // Not zeroed first: every byte decoded is read into it before.

@@ -21,7 +21,7 @@ using BetMarks = std::vector<MatchSigns>;
 // 0..99,999, a sign outside 0..2 or a row outside 0..13 are skipped, and so
 // is a torn last record. Returns the error number of a failed open or read
 // (`marks` then holds what was read before it), 0 when the whole file was read.
-// As with LoadBet, a missing file is created empty: check first to leave none.
+// A missing file is created empty: check first to leave none.
 int LoadBetMarks(const std::string& betFile, BetMarks& marks);
 
 // The records in the order a bet is saved: column, then sign, then row.

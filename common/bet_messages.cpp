@@ -21,13 +21,6 @@ bool ReportBetReplacement(const ReplaceOutcome& outcome) {
     return false;
 }
 
-bool AppendBetRecord(const std::string& betFile, int column, int sign, int row) {
-    const int error = WriteBetRecord(betFile, column, sign, row);
-    if (error == 0) return true;
-    ShowMessage(AppendFailureText(error), MessageButtons::Ok, FailureTitle);
-    return false;
-}
-
 void StoreBetAsking(const std::string& betFile, const std::vector<BetRecord>& records) {
     if (FileExists(betFile)) {
         if (ShowMessage(OverwriteQuestion, MessageButtons::YesNo, ProgramTitle) == MessageResult::Yes)

@@ -13,10 +13,6 @@ inline constexpr const char* BetNotDeletedText = "No se ha podido borrar el fich
 // Returns true when the bet was stored and nothing was shown.
 bool ReportBetReplacement(const ReplaceOutcome& outcome);
 
-// WriteBetRecord with its failure shown to the user (FailureTitle) and
-// returned as false.
-bool AppendBetRecord(const std::string& betFile, int column, int sign, int row);
-
 // "Grabar Jugada": replaces the stored bet whole by `records`, asking first
 // "El fichero existe ... Sobrescribir ?" when there is one; "Grabado ..."
 // after a new bet, "Grabacion Abortada ..." after No, one box on failure.

@@ -7,7 +7,7 @@
 #include "surface.h"
 #include "window_services.h"
 
-// Control ids shared by the three programs' windows.
+// Control ids shared by the four window programs.
 inline constexpr int PictureControlId = 100;
 inline constexpr int FileNameBoxId = 101;
 inline constexpr int BmpButtonId = 102;

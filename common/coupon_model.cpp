@@ -11,7 +11,3 @@ void ResetCouponTables(CouponTables& tables, int columnCount) {
     tables.bet.clear();
     tables.firstColumn = 0;
 }
-
-void ResetMarkTable(CouponTables& tables) {
-    tables.markTable = CouponTable<std::int32_t>(tables.columnCount);
-}

@@ -77,5 +77,3 @@ struct CouponTables {
 // Discards the three tables and the bet and creates them again all zero,
 // on the first page.
 void ResetCouponTables(CouponTables& tables, int columnCount);
-// Discards the marks only, as loading a stored bet does.
-void ResetMarkTable(CouponTables& tables);

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int RequestedX = 200;  // centring overrides both
-constexpr int RequestedY = 100;
 constexpr int PictureX = 10;
 constexpr int PictureY = 10;
 constexpr int ControlRowY = 300;
@@ -27,19 +25,18 @@ constexpr int AlwaysEnabled[] = {1003, 1007};
 
 void CreateMainWindow(CouponApp& app, const WindowPlan& plan, std::span<const MenuEntry> menu,
                       PictureHandler pictureProc, std::span<const MenuEntry> pagesMenu) {
-    app.window = NewWindow(UnitsPixels, 0, MainWindowTitle, RequestedX, RequestedY,
-                           plan.clientWidth, WindowHeight, MainWindowStyle, MainWindowExtendedStyle);
+    app.window = NewWindow(0, MainWindowTitle, plan.clientWidth, WindowHeight);
     SetWindowIcon(app.window, ProgramIcon);
 
     AddControl(ControlKind::TextBox, app.window, FileNameBoxId, "", 10, ControlRowY, 215,
-               ControlHeight, 0, 0);
+               ControlHeight);
     AddControl(ControlKind::PushButton, app.window, BmpButtonId, "BMP", 233, ControlRowY, 50,
-               ControlHeight, 0, 0);
+               ControlHeight);
     if (plan.resetButton)
         AddControl(ControlKind::PushButton, app.window, ResetButtonId, "Reset", 285, ControlRowY,
-                   50, ControlHeight, 0, 0);
+                   50, ControlHeight);
     AddControl(ControlKind::Picture, app.window, PictureControlId, "", PictureX, PictureY,
-               plan.pictureControlWidth, PictureHeight, PictureControlStyle, 0);
+               plan.pictureControlWidth, PictureHeight);
 
     SelectSurface(PictureControlSurface(app), true);
     ClearSurface(plan.startFill);

@@ -6,9 +6,6 @@
 
 #include "coupon_app.h"
 
-inline constexpr std::uint32_t MainWindowStyle = 0x94CE08D4;
-inline constexpr std::uint32_t MainWindowExtendedStyle = 0x00010000;
-inline constexpr std::uint32_t PictureControlStyle = 0x50800100;
 inline constexpr const char* MainWindowTitle = "1X2 ...";
 inline constexpr const char* ProgramIcon = "#200";
 

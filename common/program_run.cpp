@@ -6,6 +6,7 @@
 #include "main_window_shell.h"
 
 MessageHandler ProgramHandler(CouponApp& app, ProgramCommands commands) {
+    // Every handler takes its window's handle; this one's is app.window.
     return [&app, commands = std::move(commands)](Handle, std::uint32_t message, std::uint32_t first,
                                                   std::uint32_t second) -> std::int32_t {
         if (commands.before && commands.before(message, first)) return 0;

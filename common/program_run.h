@@ -21,7 +21,7 @@ struct ProgramCommands {
     std::function<void()> destroyed{};
 };
 
-// The window's message handler (MainCallback) bound to `app`.
+// The window's message handler, bound to `app`.
 MessageHandler ProgramHandler(CouponApp& app, ProgramCommands commands);
 
 // The whole program: its state `App` lives for the modal run of the window

@@ -9,7 +9,7 @@ inline constexpr int DeleteBetId = 1008;
 
 // Creates the keeper's window, controls and menu; the modal run follows.
 void StartKeeper(CouponApp& app, const CouponSettings& settings);
-// The window's message handler (MainCallback) bound to `app`.
+// The window's message handler, bound to `app`.
 MessageHandler KeeperHandler(CouponApp& app);
 // The whole program: start-up, the modal run, its result as exit code.
 int RunKeeper(int argc, char** argv, const CouponSettings& settings);

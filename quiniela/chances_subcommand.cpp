@@ -124,8 +124,13 @@ CLI::App* AddChancesCommand(CLI::App& app, ChancesOptions& o) {
     CLI::App* command = app.add_subcommand(
         "chances", "Print the bet's chances of each prize and its expected value over every result still possible.");
     command->add_option("--bet", o.betFile, "bet file")->capture_default_str();
-    command->add_option("--jornada", o.jornadaFile, "jornada file (default: beside the programs; without it every sign 1/3)")
-        ->each([&o](const std::string&) { o.jornadaNamed = true; });
+    command->add_option_function<std::string>(
+        "--jornada",
+        [&o](const std::string& file) {
+            o.jornadaFile = file;
+            o.jornadaNamed = true;
+        },
+        "jornada file (default: beside the programs; without it every sign 1/3)");
     command->add_option("--result", o.result,
                         "the results known, in the notation of \"check\" (\"1X2-...\", - still to play); "
                         "they replace the jornada's");

@@ -22,6 +22,6 @@ struct ChancesOptions {
 // Adds the command and its options to `app`; `options` holds the default
 // bet and jornada files.
 CLI::App* AddChancesCommand(CLI::App& app, ChancesOptions& options);
-// The exit code: 0 done, 1 the bet or a named jornada could not be read, 2
-// bad input or a bad jornada.
+// The exit code: 0 done; 1 the bet or the jornada could not be read (a
+// missing jornada only when named); 2 bad input or a bad jornada.
 int RunChancesCommand(ChancesOptions options);

@@ -7,7 +7,11 @@
 #include "exit_codes.h"
 #include "scrutiny.h"
 
-// The bet's commands of "quiniela". Each returns its exit code (exit_codes.h).
+// The bet's commands of "quiniela". Each returns its exit code
+// (exit_codes.h): 0 done; 1 a file could not be read or written, or import
+// found a bet and no --force; 2 bad input, nothing written. check without a
+// result needs the jornada's: 2 when there is none or the jornada is bad, 1
+// when it cannot be read.
 
 // The bet's columns with marks, or nothing after telling why on stderr.
 std::optional<std::vector<BetColumn>> ReadBet(const std::string& betFile);

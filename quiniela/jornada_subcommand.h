@@ -28,6 +28,7 @@ struct JornadaOptions {
 // Adds the command, its three subcommands and their options to `app`;
 // `options.file` holds the default jornada file.
 CLI::App* AddJornadaCommand(CLI::App& app, JornadaOptions& options);
-// The exit code: 0 done, 1 the file could not be read or written, 2 bad
-// input (nothing written).
+// The exit code: 0 done; 1 a file could not be read or written, or import
+// found a jornada and no --force; 2 bad input or a bad jornada, nothing
+// written.
 int RunJornadaCommand(const JornadaOptions& options);

@@ -27,6 +27,7 @@ namespace {
 std::atomic<bool> interrupted{false};
 static_assert(std::atomic<bool>::is_always_lock_free, "set from a signal handler");
 
+// Only SIGINT comes here: the signal number the handler takes is not needed.
 extern "C" void OnInterrupt(int) { interrupted.store(true); }
 
 std::string Count(std::uint64_t n, const char* one, const char* many) {

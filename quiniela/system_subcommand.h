@@ -36,6 +36,7 @@ struct SystemOptions {
 // Adds the command and its options to `app`; `options` holds the default
 // bet and jornada files.
 CLI::App* AddSystemCommand(CLI::App& app, SystemOptions& options);
-// The exit code: 0 done, 1 the bet could not be written, 2 bad input or a
-// system refused, 130 interrupted.
+// The exit code: 0 done; 1 the bet could not be written, --write found a bet
+// and no --force, or the system failed its recount; 2 bad input or a system
+// refused; 130 interrupted.
 int RunSystemCommand(const SystemOptions& options);

@@ -25,9 +25,9 @@ struct FontEntry {
 std::deque<FontEntry>& Table() {
     static std::deque<FontEntry> table = [] {
         std::deque<FontEntry> startUp;
-        startUp.push_back({DescribeFont(ControlFontFace, 8, 0, 0, 0, 0), nullptr});
-        startUp.push_back({DescribeFont("Lucida Console", 0, 0, 0, 0, 0), nullptr});
-        startUp.push_back({DescribeFont("Lucida Console", 11, 0, 0, 0, 0), nullptr});
+        startUp.push_back({DescribeFont(ControlFontFace, 8, 0), nullptr});
+        startUp.push_back({DescribeFont("Lucida Console", 0, 0), nullptr});
+        startUp.push_back({DescribeFont("Lucida Console", 11, 0), nullptr});
         return startUp;
     }();
     return table;
@@ -47,8 +47,6 @@ QFont MakeQFont(const FontDescription& description, int pixelSize) {
     font.setItalic(description.italic);
     font.setUnderline(description.underline);
     font.setStrikeOut(description.strikeOut);
-    // Character set, pitch and escapement only tell entries apart: the
-    // programs pass zero for all three.
     return font;
 }
 
@@ -71,8 +69,7 @@ std::optional<RasterFont> MakeRasterFont(const FontDescription& description) {
 
 }  // namespace
 
-FontDescription DescribeFont(std::string_view face, float points, int style, int charset,
-                             int pitchAndFamily, int escapement) {
+FontDescription DescribeFont(std::string_view face, float points, int style) {
     FontDescription description;
     description.face = std::string(face.substr(0, MaxFaceLength));
     description.points = points == 0 ? 8.0f : points;
@@ -81,9 +78,6 @@ FontDescription DescribeFont(std::string_view face, float points, int style, int
     description.underline = (style & FontStyle::Underline) != 0;
     description.strikeOut = (style & FontStyle::StrikeOut) != 0;
     description.cellHeight = (style & FontStyle::CellHeight) != 0;
-    description.charset = charset;
-    description.pitchAndFamily = pitchAndFamily;
-    description.escapement = escapement;
     return description;
 }
 

@@ -18,16 +18,12 @@ struct FontDescription {
     bool underline = false;
     bool strikeOut = false;
     bool cellHeight = false;  // the size is the cell height, not the character height
-    int charset = 0;
-    int pitchAndFamily = 0;
-    int escapement = 0;
     bool operator==(const FontDescription&) const = default;
 };
 
 // A description as NewFont receives it: face cut to 31 characters, size 0
 // meaning 8 points, style bits as in FontStyle.
-FontDescription DescribeFont(std::string_view face, float points, int style, int charset,
-                             int pitchAndFamily, int escapement);
+FontDescription DescribeFont(std::string_view face, float points, int style);
 
 // The handle of an entry with exactly this description, appending one when
 // there is none yet.

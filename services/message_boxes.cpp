@@ -52,7 +52,7 @@ int ShowMessage(std::string_view text, int buttons, std::string_view title) {
         box.setEscapeButton(QMessageBox::Ok);
     }
     QEventLoop loop;
-    QObject::connect(&box, &QMessageBox::buttonClicked, [&](QAbstractButton*) {
+    QObject::connect(&box, &QMessageBox::buttonClicked, [&] {
         box.answered = true;
         loop.quit();
     });

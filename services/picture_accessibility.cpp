@@ -32,6 +32,8 @@ public:
     QWindow* window() const override {
         return picture_ ? picture_->QWidget::window()->windowHandle() : nullptr;
     }
+    // Qt's interface asks for children and text to set; a cell has neither,
+    // whatever the arguments.
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(picture_.data());
@@ -151,6 +153,8 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 
+    // Qt's table interface; the cells have no headers, and selection is
+    // marking, which goes by clicks: these answer the same for any argument.
     QAccessibleInterface* caption() const override { return nullptr; }
     QAccessibleInterface* summary() const override { return nullptr; }
     QAccessibleInterface* cellAt(int row, int column) const override {

@@ -43,8 +43,7 @@ int RunProgram(int argc, char** argv, const std::function<int()>& entry) {
     return entry();
 }
 
-Handle NewWindow(int, Handle parent, std::string_view title, int, int, int width, int height,
-                 std::uint32_t, std::uint32_t) {
+Handle NewWindow(Handle parent, std::string_view title, int width, int height) {
     const Handle handle = NextHandle();
     InstallWindowAccessibility();
     auto* top = new MainWindowWidget(handle, width, height);

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstring>
 #include <map>
 #include <vector>
 
@@ -23,10 +22,7 @@ constexpr int MaxRecordLength = 32768;
 
 struct OpenFile {
     int fd = -1;
-    FileAccess access = FileAccess::Read;
     int recordLength = 0;
-    std::int64_t currentRecord = 0;
-    bool endOfFile = false;
 };
 
 std::map<int, OpenFile> openFiles;
@@ -129,65 +125,21 @@ int FreeFileNumber() {
     return 0;
 }
 
-void OpenRecordFile(const std::string& name, int number, FileAccess access, int recordLength) {
+void OpenRecordFile(const std::string& name, int number, int recordLength) {
     if (BadName(name)) return Fail(ErrorNumber::BadFileName);
     if (number < 0 || number > MaxFileNumber) return Fail(ErrorNumber::BadFileNameOrNumber);
     if (Find(number)) return Fail(ErrorNumber::FileIsOpen);
     if (recordLength < 1 || recordLength > MaxRecordLength)
         return Fail(ErrorNumber::IllegalFunctionCall);
 
-    struct stat info {};
-    // Root could write a read-only file; the programs must not.
-    if (access == FileAccess::Write && stat(name.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-        IsReadOnly(info))
-        return Fail(ErrorNumber::PermissionDenied);
-
-    const int mode = access == FileAccess::Read ? O_RDONLY : O_WRONLY;
-    const int fd = open(name.c_str(), mode | O_CREAT | O_CLOEXEC, 0666);
+    const int fd = open(name.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return Fail(OpenErrorFor(name, errno));
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int err = errno;
         close(fd);
         return Fail(ErrorFromErrno(err));
     }
-    openFiles[number] = OpenFile{fd, access, recordLength, 0, false};
-}
-
-void PutRecord(int number, std::int64_t record, const void* bytes) {
-    OpenFile* file = Find(number);
-    if (!file) return Fail(ErrorNumber::BadFileNameOrNumber);
-    if (record < 1) return Fail(ErrorNumber::BadRecordNumber);
-    if (file->access != FileAccess::Write) return Fail(ErrorNumber::PermissionDenied);
-
-    const off_t at = static_cast<off_t>((record - 1) * file->recordLength);
-    struct stat before {};
-    fstat(file->fd, &before);
-    const ssize_t written = pwrite(file->fd, bytes, static_cast<size_t>(file->recordLength), at);
-    file->currentRecord = record;
-    if (written == file->recordLength) return;
-    const int err = errno;
-    // Never leave part of a record behind.
-    if (written > 0) (void)!ftruncate(file->fd, std::max<off_t>(before.st_size, at));
-    Fail(written >= 0 ? ErrorNumber::DiskFull : ErrorFromErrno(err));
-}
-
-void GetRecord(int number, std::int64_t record, void* buffer) {
-    OpenFile* file = Find(number);
-    if (!file) return Fail(ErrorNumber::BadFileNameOrNumber);
-    if (record < 1) return Fail(ErrorNumber::BadRecordNumber);
-    if (file->access != FileAccess::Read) return Fail(ErrorNumber::PermissionDenied);
-
-    auto* out = static_cast<char*>(buffer);
-    const auto length = static_cast<size_t>(file->recordLength);
-    int error = 0;
-    const size_t got = ReadAt(*file, out, length, record, error);
-    if (error != 0) {
-        std::memset(out + got, 0, length - got);
-        return Fail(error);
-    }
-    file->currentRecord = record;
-    file->endOfFile = got < length;
-    std::memset(out + got, 0, length - got);
+    openFiles[number] = OpenFile{fd, recordLength};
 }
 
 std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, void* buffer) {
@@ -200,19 +152,12 @@ std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, voi
         Fail(ErrorNumber::BadRecordNumber);
         return 0;
     }
-    if (file->access != FileAccess::Read) {
-        Fail(ErrorNumber::PermissionDenied);
-        return 0;
-    }
     if (count <= 0) return 0;
     const auto length = static_cast<size_t>(count * file->recordLength);
     int error = 0;
     const size_t got = ReadAt(*file, static_cast<char*>(buffer), length, record, error);
     if (error != 0) Fail(error);
-    const std::int64_t whole = static_cast<std::int64_t>(got) / file->recordLength;
-    file->currentRecord = record + whole - 1;
-    file->endOfFile = got < length;
-    return whole;
+    return static_cast<std::int64_t>(got) / file->recordLength;
 }
 
 std::int64_t FileLength(int number) {

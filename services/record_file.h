@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <string>
 
-// Fixed-length record files. Every failure is reported through the pending
-// error (pending_error.h), never thrown.
-
-enum class FileAccess { Read, Write };
+// Fixed-length record files, read; file attributes and deletion. Every
+// failure is reported through the pending error (pending_error.h), never
+// thrown.
 
 namespace Attribute {
 inline constexpr int ReadOnly = 1;
@@ -19,15 +18,12 @@ inline constexpr int Archive = 32;
 inline constexpr int MaxFileNumber = 32767;
 
 int FreeFileNumber();
-// Exclusive open: an advisory flock taken without waiting, which all the
-// programs of the suite respect. Creates a missing file, also for reading.
-void OpenRecordFile(const std::string& name, int number, FileAccess access, int recordLength);
-// Record numbers start at 1. `bytes` holds the file's record length of bytes.
-void PutRecord(int number, std::int64_t record, const void* bytes);
-// Past the end the rest of the buffer is zero-filled, with no error.
-void GetRecord(int number, std::int64_t record, void* buffer);
-// Reads up to `count` records from `record` on in one go; returns how many
-// whole records were read. A read failure leaves its error pending.
+// Opens for reading under an exclusive advisory flock taken without waiting,
+// which all the programs of the suite respect. Creates a missing file.
+void OpenRecordFile(const std::string& name, int number, int recordLength);
+// Reads up to `count` records from `record` (the first is 1) on in one go;
+// returns how many whole records were read. A read failure leaves its error
+// pending.
 std::int64_t GetRecords(int number, std::int64_t record, std::int64_t count, void* buffer);
 std::int64_t FileLength(int number);
 void CloseFile(int number);

@@ -121,12 +121,6 @@ const QImage* ControlSurfaceImage(Handle window, int controlId) {
     return surface != nullptr ? &surface->picture : nullptr;
 }
 
-const QImage* SurfaceImage(Handle owner, int controlId) {
-    SurfaceRef ignored;
-    const Surface* surface = FindSurface(owner, controlId, &ignored);
-    return surface != nullptr ? &surface->picture : nullptr;
-}
-
 Color Rgb(int red, int green, int blue) {
     const auto clamp = [](int component) { return std::clamp(component, 0, 255); };
     return clamp(red) + clamp(green) * 256 + clamp(blue) * 65536;
@@ -182,9 +176,8 @@ void SetTextPosition(float x, float y) {
     selected->textY = RoundToPixel(y);
 }
 
-Handle NewFont(std::string_view face, float points, int style, int charset, int pitchAndFamily,
-               int escapement) {
-    return FindOrAddFont(DescribeFont(face, points, style, charset, pitchAndFamily, escapement));
+Handle NewFont(std::string_view face, float points, int style) {
+    return FindOrAddFont(DescribeFont(face, points, style));
 }
 
 void SetSurfaceFont(Handle font) {

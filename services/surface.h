@@ -24,20 +24,18 @@ void SelectSurface(Handle owner, int controlId, bool deferredRepaint);
 void SelectSurface(SurfaceRef surface, bool deferredRepaint);
 SurfaceRef SelectedSurface();  // {0, 0} when the selection is empty
 
-void ClearSurface(Color color = DefaultColor, int pattern = 0);
+void ClearSurface(Color color = DefaultColor);
 void SetSurfaceColors(Color foreground, Color background);
 void SetTextPosition(float x, float y);
 void PrintText(std::string_view text);
 // How far PrintText would move along the line for `text` in the selected
 // surface's font; 0 with no selection.
 int TextWidth(std::string_view text);
-void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill,
-             int pattern = 0);
-Handle NewFont(std::string_view face, float points, int style, int charset = 0,
-               int pitchAndFamily = 0, int escapement = 0);
+void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill);
+Handle NewFont(std::string_view face, float points, int style);
 void SetSurfaceFont(Handle font);
 Handle NewOffscreenSurface(int width, int height);
-void CopySurface(Handle source, int rasterOperation = 0);
+void CopySurface(Handle source);
 // Writes the selected surface as a 24-bit bitmap file; true only when the
 // whole file was written.
 bool SaveSurfaceBitmap(const std::string& fileName);

@@ -46,7 +46,7 @@ void DrawRoundedBox(QImage& picture, const QRect& area, int diameter, QRgb outli
 
 }  // namespace
 
-void ClearSurface(Color color, int /*pattern: only solid*/) {
+void ClearSurface(Color color) {
     Surface* surface = CurrentSurface();
     if (surface == nullptr) return;
     surface->picture.fill(ToQRgb(color == DefaultColor ? surface->background : color));
@@ -55,8 +55,7 @@ void ClearSurface(Color color, int /*pattern: only solid*/) {
     MarkChanged(*surface, surface->picture.rect());
 }
 
-void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill,
-             int /*pattern: only solid*/) {
+void DrawBox(float x1, float y1, float x2, float y2, int cornerPercent, Color outline, Color fill) {
     Surface* surface = CurrentSurface();
     if (surface == nullptr) return;
     int left = RoundToPixel(x1);
@@ -123,7 +122,7 @@ int TextWidth(std::string_view text) {
     return TextMaskOf(surface->font, *font, line).advance;
 }
 
-void CopySurface(Handle source, int /*rasterOperation: only plain copy*/) {
+void CopySurface(Handle source) {
     Surface* target = CurrentSurface();
     const Surface* from = OffscreenSurface(source);
     if (target == nullptr || from == nullptr) return;

@@ -16,8 +16,6 @@ void RegisterControlSurface(Handle window, int controlId, QWidget* control, int 
 void UnregisterWindowSurfaces(Handle window);
 // The backing picture a picture control paints from; nullptr if none.
 const QImage* ControlSurfaceImage(Handle window, int controlId);
-// The backing picture of any surface, for tests; nullptr if none.
-const QImage* SurfaceImage(Handle owner, int controlId);
 // Called after every change to a picture control's surface, with the
 // changed area in picture coordinates, deferred repaint or not.
 using ControlSurfaceObserver = void (*)(QWidget* control, const QRect& area);

@@ -43,7 +43,7 @@ QWidget* NewValueControl(int kind, Handle window, int id, Handle handle, std::st
         auto* choice = new QComboBox(parent);
         choice->addItems(FromText(text).split(QLatin1Char('\n')));
         QObject::connect(choice, &QComboBox::activated,
-                         [window, id, handle](int) { SendCommand(window, id, handle); });
+                         [window, id, handle] { SendCommand(window, id, handle); });
         return choice;
     }
     if (kind == ControlKind::NumberField) {

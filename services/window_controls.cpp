@@ -17,7 +17,7 @@ constexpr QRgb FaceColour = 0xFFF0F0F0;
 }  // namespace
 
 void AddControl(int kind, Handle window, int id, std::string_view text, int x, int y, int width,
-                int height, std::uint32_t style, std::uint32_t) {
+                int height, std::uint32_t style) {
     MainWindowWidget* top = WindowWidget(window);
     if (!top) return;
     const Handle handle = NextHandle();
@@ -38,6 +38,8 @@ void AddControl(int kind, Handle window, int id, std::string_view text, int x, i
         auto* picture = new PictureControlWidget(window, handle, id, top->client);
         picture->setGeometry(x - 1, y - 1, width + 2, height + 2);
         // The service's own handling of a press: focus, then tell the owner.
+        // Where the press was is the owner's business: the two parameters
+        // are only every handler's signature.
         handler = [picture, window, id](Handle self, std::uint32_t message, std::uint32_t,
                                         std::uint32_t) -> std::int32_t {
             if (message == Message::LeftButtonDown) {

@@ -44,7 +44,6 @@ inline constexpr std::uint32_t KeyControlFlag = 0x0008;
 // `first` of a LeftButtonDown: the buttons held.
 inline constexpr std::uint32_t LeftButtonFlag = 0x0001;
 inline constexpr std::uint32_t SysCommandClose = 0xF060;
-inline constexpr int UnitsPixels = 2;
 inline constexpr int MenuEnabled = 0;
 inline constexpr int MenuGreyed = 3;
 
@@ -85,13 +84,15 @@ using MessageHandler =
 // table, runs `entry` and returns its result as the process exit code.
 int RunProgram(int argc, char** argv, const std::function<int()>& entry);
 
-// A window given a `parent` belongs to it: it is modal to it and ends with
-// it, and Escape reaches its handler even from a text box.
-Handle NewWindow(int units, Handle parent, std::string_view title, int x, int y, int width,
-                 int height, std::uint32_t style, std::uint32_t extendedStyle);
+// A window of `width` x `height` client pixels. Without a parent it is
+// centred on the screen; a window given a `parent` belongs to it: it is
+// modal to it and ends with it, and Escape reaches its handler even from a
+// text box.
+Handle NewWindow(Handle parent, std::string_view title, int width, int height);
 void SetWindowIcon(Handle window, std::string_view resource);
+// `style`: ButtonTakesEnter for a push button; the other kinds take none.
 void AddControl(int kind, Handle window, int id, std::string_view text, int x, int y, int width,
-                int height, std::uint32_t style, std::uint32_t extendedStyle);
+                int height, std::uint32_t style = 0);
 Handle ControlWindow(Handle window, int id);  // 0 if none
 std::string GetControlText(Handle control);
 MessageHandler SetControlHandler(Handle control, MessageHandler handler);

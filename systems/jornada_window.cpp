@@ -53,12 +53,12 @@ struct JornadaDialog {
 };
 
 void Label(const JornadaDialog& d, const char* text, int x, int y, int width) {
-    AddControl(ControlKind::Label, d.window, LabelId, text, x, y + 2, width, FieldHeight, 0, 0);
+    AddControl(ControlKind::Label, d.window, LabelId, text, x, y + 2, width, FieldHeight);
 }
 
 Handle Field(JornadaDialog& d, int field, int x, int y, int width) {
     const int id = FirstFieldId + field;
-    AddControl(ControlKind::TextBox, d.window, id, "", x, y, width, FieldHeight, 0, 0);
+    AddControl(ControlKind::TextBox, d.window, id, "", x, y, width, FieldHeight);
     const Handle box = ControlWindow(d.window, id);
     SetControlAccessibleName(box, FormFieldName(field));
     d.fields[static_cast<std::size_t>(field)] = box;
@@ -68,8 +68,8 @@ Handle Field(JornadaDialog& d, int field, int x, int y, int width) {
 // Tab runs through the controls in the order they are made: "Entrada",
 // each match's row, the money, "Aceptar" and "Cancelar".
 void CreateControls(JornadaDialog& d) {
-    AddControl(ControlKind::Label, d.window, EntryLabelId, "Entrada", 10, 12, 60, FieldHeight, 0, 0);
-    AddControl(ControlKind::Choice, d.window, EntryChoiceId, EntryEntries, 75, 10, 120, 22, 0, 0);
+    AddControl(ControlKind::Label, d.window, EntryLabelId, "Entrada", 10, 12, 60, FieldHeight);
+    AddControl(ControlKind::Choice, d.window, EntryChoiceId, EntryEntries, 75, 10, 120, 22);
     d.entryChoice = ControlWindow(d.window, EntryChoiceId);
     SetControlAccessibleName(d.entryChoice, "Entrada");
     // Linux names a choice by its entry and finds its label through this.
@@ -86,9 +86,8 @@ void CreateControls(JornadaDialog& d) {
     Field(d, JackpotField, 260, MoneyY, 100);
     Label(d, "Precio", 375, MoneyY, 45);
     Field(d, PriceField, 425, MoneyY, 60);
-    AddControl(ControlKind::PushButton, d.window, AcceptId, "Aceptar", Width - 180, ButtonsY, 80, 24, ButtonTakesEnter,
-               0);
-    AddControl(ControlKind::PushButton, d.window, CancelId, "Cancelar", Width - 90, ButtonsY, 80, 24, 0, 0);
+    AddControl(ControlKind::PushButton, d.window, AcceptId, "Aceptar", Width - 180, ButtonsY, 80, 24, ButtonTakesEnter);
+    AddControl(ControlKind::PushButton, d.window, CancelId, "Cancelar", Width - 90, ButtonsY, 80, 24);
 }
 
 JornadaForm FormOfFields(const JornadaDialog& d) {
@@ -191,8 +190,7 @@ MessageHandler DialogHandler(JornadaDialog& d) {
 void EditJornadaCommand(SystemsApp& app) {
     JornadaDialog dialog(app);
     if (app.jornada) dialog.method = app.jornada->method;
-    dialog.window = NewWindow(UnitsPixels, app.slip.window, Title, 0, 0, Width, Height, MainWindowStyle,
-                              MainWindowExtendedStyle);
+    dialog.window = NewWindow(app.slip.window, Title, Width, Height);
     CreateControls(dialog);
     int result = 0;
     ShowModal(dialog.window, DialogHandler(dialog), &result);

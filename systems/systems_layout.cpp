@@ -24,7 +24,7 @@ MessageHandler PictureKeyboard(Handle control, int columns, MessageHandler proc)
 
 void AddForecast(SystemsApp& app) {
     app.forecastControl = AddSystemsControl(app, ControlKind::Picture, ForecastControlId, "", 10, 10,
-                                            ForecastPictureWidth, PictureHeight, PictureControlStyle);
+                                            ForecastPictureWidth, PictureHeight);
     SetControlAccessibleName(app.forecastControl, "Pronóstico");
     DescribePictureCells(app.forecastControl, 1, 0, false);
     app.originalForecastProc = SetControlHandler(
@@ -39,7 +39,7 @@ void AddForecast(SystemsApp& app) {
 void AddSlip(SystemsApp& app) {
     CouponApp& slip = app.slip;
     slip.pictureControl = AddSystemsControl(app, ControlKind::Picture, PictureControlId, "", SlipX, 10,
-                                            SlipSettings.pictureWidth, PictureHeight, PictureControlStyle);
+                                            SlipSettings.pictureWidth, PictureHeight);
     SetPictureReadOnly(slip.pictureControl, true);
     // The slip only shows: keys move the cursor, no press marks anything.
     slip.originalPictureProc = SetControlHandler(
@@ -70,10 +70,10 @@ void AddResult(SystemsApp& app) {
     SetControlAccessibleName(app.chancesLine, "Probabilidades");
 
     const Handle profile = AddSystemsControl(app, ControlKind::Picture, ChartControlId, "", 10, ChartY,
-                                             ChartWidth, ChartHeight, PictureControlStyle);
+                                             ChartWidth, ChartHeight);
     SetControlAccessibleName(profile, "Perfil de garantía");
     const Handle chances = AddSystemsControl(app, ControlKind::Picture, ChancesChartId, "", 20 + ChartWidth,
-                                             ChartY, ChartWidth, ChartHeight, PictureControlStyle);
+                                             ChartY, ChartWidth, ChartHeight);
     SetControlAccessibleName(chances, "Probabilidades por aciertos");
 }
 
@@ -81,14 +81,13 @@ void AddResult(SystemsApp& app) {
 
 Handle AddSystemsControl(SystemsApp& app, int kind, int id, const char* text, int x, int y, int width,
                          int height, std::uint32_t style) {
-    AddControl(kind, app.slip.window, id, text, x, y, width, height, style, 0);
+    AddControl(kind, app.slip.window, id, text, x, y, width, height, style);
     return ControlWindow(app.slip.window, id);
 }
 
 void CreateSystemsWindow(SystemsApp& app, std::span<const MenuEntry> menu) {
     CouponApp& slip = app.slip;
-    slip.window = NewWindow(UnitsPixels, 0, WindowTitle, 200, 100, SystemsWindowWidth, SystemsWindowHeight,
-                            MainWindowStyle, MainWindowExtendedStyle);
+    slip.window = NewWindow(0, WindowTitle, SystemsWindowWidth, SystemsWindowHeight);
     SetWindowIcon(slip.window, ProgramIcon);
     AddForecast(app);
     CreateSystemsPanel(app);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,9 +10,9 @@
 #include "bet_file.h"
 #include "bet_marks.h"
 #include "bet_pages.h"
-#include "temp_folder.h"
-#include "bet_messages.h"
+#include "bet_record_file.h"
 #include "coupon_model.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -30,12 +29,8 @@ protected:
         return {std::istreambuf_iterator<char>(in), {}};
     }
     void WriteRecords(const std::vector<BetRecord>& records) {
-        std::vector<std::uint8_t> bytes;
-        for (const BetRecord& record : records) {
-            const auto one = EncodeBetRecord(record);
-            bytes.insert(bytes.end(), one.begin(), one.end());
-        }
-        WriteBytes(bytes);
+        std::filesystem::remove(Bet());
+        ASSERT_TRUE(AppendBetRecords(Bet(), records));
     }
     // The stored bet as a fresh load reads it back.
     std::vector<BetRecord> Loaded() {
@@ -59,7 +54,8 @@ TEST(BetRecordBytes, LittleEndianFieldsInOrder) {
     EXPECT_EQ(negative[3], 0xFF);
     EXPECT_EQ(negative[4], 0x04);
     EXPECT_EQ(negative[7], 0x01);
-    EXPECT_EQ(DecodeBetRecord(negative.data()), (BetRecord{-1, 0x01020304, 0}));
+    // The tests' own reader agrees with the bytes worked out by hand.
+    EXPECT_EQ(BetRecordAt(negative.data()), (BetRecord{-1, 0x01020304, 0}));
 }
 
 TEST(BetRecordBytes, FailureTextCarriesTheNumberWithItsBlank) {
@@ -67,26 +63,33 @@ TEST(BetRecordBytes, FailureTextCarriesTheNumberWithItsBlank) {
     EXPECT_EQ(AppendFailureText(61), "Err:  61 Disk full");
 }
 
-TEST_F(BetFileTest, AppendsAfterTheLastWholeRecord) {
-    ASSERT_TRUE(AppendBetRecord(Bet(), 0, 1, 0));
-    ASSERT_TRUE(AppendBetRecord(Bet(), 2, 0, 13));
+TEST_F(BetFileTest, ReplacingWritesTheRecordsInOrderEvenOverAReadOnlyBet) {
+    WriteRecords({{5, 1, 1}, {6, 2, 13}, {9, 0, 0}});
+    chmod(Bet().c_str(), 0444);  // made writable first, as before a delete
+    ASSERT_EQ(ReplaceBet(Bet(), std::vector<BetRecord>{{0, 1, 0}, {2, 0, 13}}).error, 0);
     const std::vector<std::uint8_t> expected{0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0,
                                              2, 0, 0, 0, 0, 0, 0, 0, 13, 0, 0, 0};
     EXPECT_EQ(ReadBytes(), expected);
+
+    // No records remove the bet, read-only or not.
+    chmod(Bet().c_str(), 0444);
+    ASSERT_EQ(ReplaceBet(Bet(), {}).error, 0);
+    EXPECT_FALSE(std::filesystem::exists(Bet()));
+    EXPECT_EQ(ReplaceBet(Bet(), {}).error, 0) << "nothing to remove";
+    EXPECT_FALSE(std::filesystem::exists(Bet()));
 }
 
-TEST_F(BetFileTest, TrailingFragmentIsIgnoredThenOverwritten) {
+TEST_F(BetFileTest, TrailingFragmentIsIgnoredAndNotSavedAgain) {
     WriteRecords({{1, 1, 1}, {2, 2, 2}});
     auto bytes = ReadBytes();
     bytes.push_back(9);  // a 25-byte file
     WriteBytes(bytes);
 
-    EXPECT_EQ(Loaded(), (std::vector<BetRecord>{{1, 1, 1}, {2, 2, 2}}));
-
-    ASSERT_TRUE(AppendBetRecord(Bet(), 3, 0, 4));
-    const auto after = ReadBytes();
-    ASSERT_EQ(after.size(), 36u);
-    EXPECT_EQ(DecodeBetRecord(after.data() + 24), (BetRecord{3, 0, 4}));
+    const auto loaded = Loaded();
+    EXPECT_EQ(loaded, (std::vector<BetRecord>{{1, 1, 1}, {2, 2, 2}}));
+    ASSERT_EQ(ReplaceBet(Bet(), loaded).error, 0);
+    EXPECT_EQ(ReadBytes().size(), 24u);
+    EXPECT_EQ(ReadBetRecords(Bet()), (std::vector<BetRecord>{{1, 1, 1}, {2, 2, 2}}));
 }
 
 TEST_F(BetFileTest, LoadReplacesMarksAndSkipsRecordsOutsideTheBet) {
@@ -111,8 +114,17 @@ TEST_F(BetFileTest, TheNinthColumnIsKeeper8sSecondPage) {
     ResetCouponTables(eight, 8);
     WriteRecords({{7, 2, 13}, {8, 0, 0}, {9, 0, 0}, {15, 2, 13}});
     Loaded();
+    // Every cell of the page on screen, as (column, sign, row) of the page.
+    const auto shown = [&eight] {
+        std::vector<CellIndex> cells;
+        for (int c = 0; c < 8; ++c)
+            for (int s = 0; s < SignCount; ++s)
+                for (int r = 0; r < RowCount; ++r)
+                    if (eight.markTable.at(c, s, r) != 0) cells.push_back({c, s, r});
+        return cells;
+    };
     TakeBet(eight, marks_, 0);
-    EXPECT_EQ(MarkedRecords(eight.markTable, 8), (std::vector<BetRecord>{{7, 2, 13}}));
+    EXPECT_EQ(shown(), (std::vector<CellIndex>{{7, 2, 13}}));
     ShowPageMarks(eight, 1);
-    EXPECT_EQ(MarkedRecords(eight.markTable, 8), (std::vector<BetRecord>{{0, 0, 0}, {1, 0, 0}, {7, 2, 13}}));
+    EXPECT_EQ(shown(), (std::vector<CellIndex>{{0, 0, 0}, {1, 0, 0}, {7, 2, 13}}));
 }

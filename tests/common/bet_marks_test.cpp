@@ -130,19 +130,18 @@ TEST_F(BetMarksTest, EveryColumnUpToTheLastSurvivesASaveAndLoad) {
     EXPECT_EQ(ReadBytes(), bytes);
 }
 
-TEST_F(BetMarksTest, SameOrderAsTheKeepersTable) {
-    std::mt19937 random(5);
-    CouponTable<std::int32_t> table(16);
-    std::vector<BetColumn> columns(16);
-    for (int c = 0; c < 16; ++c) {
-        columns[c].column = c;
-        for (int r = 0; r < RowCount; ++r) {
-            columns[c].marks[r] = static_cast<SignSet>(random() % 8);
-            for (int s = 0; s < SignCount; ++s)
-                if (columns[c].marks[r] & (1 << s)) table.at(c, s, r) = 1;
-        }
-    }
-    EXPECT_EQ(BetRecordsOf(BetMarksOf(columns)), MarkedRecords(table, 16));
+TEST_F(BetMarksTest, RecordsGoByColumnThenSignThenRow) {
+    std::vector<BetColumn> columns(2);
+    columns[0].column = 2;
+    columns[0].marks[0] = 2;   // match 1: X
+    columns[0].marks[9] = 1;   // match 10: 1
+    columns[0].marks[13] = 7;  // match 14: 1X2
+    columns[1].column = 0;
+    columns[1].marks[4] = 6;  // match 5: X2
+    // Worked by hand: column 0 before column 2, and within a column every
+    // "1" before any "X", each sign from match 1 down.
+    EXPECT_EQ(BetRecordsOf(BetMarksOf(columns)),
+              (std::vector<BetRecord>{{0, 1, 4}, {0, 2, 4}, {2, 0, 9}, {2, 0, 13}, {2, 1, 0}, {2, 1, 13}, {2, 2, 13}}));
 }
 
 TEST_F(BetMarksTest, ColumnsOutsideTheBetAndEmptyEndsAreDropped) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "bet_pages.h"
 #include "coupon_geometry.h"
 #include "coupon_model.h"
 #include "picture_marking.h"
@@ -102,11 +103,16 @@ TEST(CouponTables, ToggleMirrorsOnlyTheFirstColumn) {
     EXPECT_EQ(tables.resultMarks.at(0, 1, 4), 0);
     EXPECT_EQ(tables.markTable.at(3, 1, 4), 1);
 
-    ResetMarkTable(tables);
+    // Loading a stored bet replaces the marks, not the result.
     ToggleMark(tables, {0, 2, 2});
-    ResetMarkTable(tables);
+    std::vector<MatchSigns> stored(1);
+    stored[0][5] = 2;  // "X" on match 6 of column 1
+    TakeBet(tables, stored, 0);
     EXPECT_EQ(tables.markTable.at(0, 2, 2), 0);
+    EXPECT_EQ(tables.markTable.at(3, 1, 4), 0);
+    EXPECT_EQ(tables.markTable.at(0, 1, 5), 1);
     EXPECT_EQ(tables.resultMarks.at(0, 2, 2), 1) << "loading a bet keeps the result";
+    EXPECT_EQ(tables.resultMarks.at(0, 1, 5), 0);
 }
 
 TEST(PressPosition, UnsignedHalvesOfTheSecondParameter) {

@@ -11,6 +11,7 @@
 
 #include "bet_file.h"
 #include "bet_marks.h"
+#include "bet_record_file.h"
 #include "coupon_model.h"
 
 namespace {
@@ -37,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The whole bet: every in-range record, in the saved order.
     std::set<std::tuple<int, int, int>> expected;
     for (std::size_t at = 0; at + BetRecordSize <= size; at += BetRecordSize) {
-        const BetRecord r = DecodeBetRecord(data + at);
+        const BetRecord r = BetRecordAt(data + at);
         if (r.column >= 0 && r.column < MaxBetColumns && r.sign >= 0 && r.sign < SignCount && r.row >= 0 &&
             r.row < RowCount)
             expected.insert({r.column, r.sign, r.row});

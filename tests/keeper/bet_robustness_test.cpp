@@ -1,11 +1,12 @@
-// The bet file under bad input, concurrent writers, a killed writer and
-// failing devices: nothing lost, nothing half-written, every failure said.
+// The bet file under bad input, concurrent saves, a killed writer and
+// failing places: nothing lost, nothing half-written, every failure said.
 
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,8 +22,9 @@
 
 #include "bet_file.h"
 #include "bet_marks.h"
-#include "temp_folder.h"
+#include "bet_record_file.h"
 #include "locking_process.h"
+#include "temp_folder.h"
 
 namespace {
 
@@ -35,13 +37,6 @@ protected:
     std::vector<std::uint8_t> Bytes(const std::string& path) const {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
-    }
-    std::vector<BetRecord> Records(const std::string& path) const {
-        const auto bytes = Bytes(path);
-        std::vector<BetRecord> records;
-        for (std::size_t at = 0; at + BetRecordSize <= bytes.size(); at += BetRecordSize)
-            records.push_back(DecodeBetRecord(bytes.data() + at));
-        return records;
     }
 
     TempFolder temp_{"bet-faults"};
@@ -95,11 +90,22 @@ TEST_F(BetFileFaults, RandomFilesLoadExactlyTheirInRangeRecords) {
         ASSERT_EQ(ReplaceBet(again, BetRecordsOf(marks)).error, 0);
         std::vector<BetRecord> expected;
         for (const auto& [c, s, r] : inRange) expected.push_back({c, s, r});
-        ASSERT_EQ(Records(again), expected) << "seed " << seed;
+        ASSERT_EQ(ReadBetRecords(again), expected) << "seed " << seed;
     }
 }
 
-TEST_F(BetFileFaults, ConcurrentWritersLandWholeRecordsOrSayPermissionDenied) {
+namespace {
+
+// Writer w's bet: w + 1 records of column w, so that every bet differs.
+std::vector<BetRecord> WritersBet(int w, int k) {
+    std::vector<BetRecord> records;
+    for (int n = 0; n <= w; ++n) records.push_back({w, (k + n) % 3, n});
+    return records;
+}
+
+}  // namespace
+
+TEST_F(BetFileFaults, ConcurrentSavesLeaveOneWholeBetOrSayPermissionDenied) {
     constexpr int Writers = 4;
     constexpr int PerWriter = 150;
     int results[2];
@@ -108,9 +114,9 @@ TEST_F(BetFileFaults, ConcurrentWritersLandWholeRecordsOrSayPermissionDenied) {
     for (int w = 0; w < Writers; ++w) {
         const pid_t pid = fork();
         if (pid == 0) {
-            int counts[3] = {0, 0, 0};  // written, refused with 70, other failures
+            int counts[3] = {0, 0, 0};  // stored, refused with 70, other failures
             for (int k = 0; k < PerWriter; ++k) {
-                const int error = WriteBetRecord(Bet(), w, k % 3, k % 14);
+                const int error = ReplaceBet(Bet(), WritersBet(w, k)).error;
                 ++counts[error == 0 ? 0 : error == 70 ? 1 : 2];
             }
             (void)!write(results[1], counts, sizeof counts);
@@ -118,59 +124,92 @@ TEST_F(BetFileFaults, ConcurrentWritersLandWholeRecordsOrSayPermissionDenied) {
         }
         children.push_back(pid);
     }
-    int written = 0, refused = 0, other = 0;
+    int stored = 0, refused = 0, other = 0;
     for (int w = 0; w < Writers; ++w) {
         int counts[3];
         ASSERT_EQ(read(results[0], counts, sizeof counts), static_cast<ssize_t>(sizeof counts));
-        written += counts[0];
+        stored += counts[0];
         refused += counts[1];
         other += counts[2];
     }
     for (pid_t pid : children) waitpid(pid, nullptr, 0);
 
     EXPECT_EQ(other, 0);
-    EXPECT_EQ(written + refused, Writers * PerWriter);
-    const auto bytes = Bytes(Bet());
-    EXPECT_EQ(bytes.size() % BetRecordSize, 0u);
-    const auto records = Records(Bet());
-    EXPECT_EQ(static_cast<int>(records.size()), written);
-    for (const BetRecord& record : records) {
-        EXPECT_TRUE(record.column >= 0 && record.column < Writers);
-        EXPECT_TRUE(record.sign >= 0 && record.sign < 3);
-        EXPECT_TRUE(record.row >= 0 && record.row < 14);
-    }
-    EXPECT_EQ(AppendFailureText(70), "Err:  70 Permission denied");
+    EXPECT_GT(stored, 0);
+    EXPECT_EQ(stored + refused, Writers * PerWriter);
+    // The bet is one writer's, whole.
+    const auto records = ReadBetRecords(Bet());
+    EXPECT_EQ(Bytes(Bet()).size(), records.size() * BetRecordSize);
+    ASSERT_FALSE(records.empty());
+    const int w = records.front().column;
+    ASSERT_TRUE(w >= 0 && w < Writers);
+    bool whole = false;
+    for (int k = 0; k < 3; ++k) whole = whole || records == WritersBet(w, k);
+    EXPECT_TRUE(whole);
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, std::set<std::string>{BetFileName}) << "no temporary file left";
 }
 
-TEST_F(BetFileFaults, AWriterKilledMidSaveLeavesOnlyWholeRecords) {
+TEST_F(BetFileFaults, AWriterKilledMidSaveLeavesTheOldBetOrTheNew) {
+    const std::vector<BetRecord> small{{5, 0, 0}};
+    std::vector<BetRecord> large;
+    for (int c = 0; c < 2000; ++c) large.push_back({c, c % 3, c % 14});
+    ASSERT_TRUE(AppendBetRecords(Bet(), small));
     for (int round = 0; round < 5; ++round) {
         const pid_t pid = fork();
         if (pid == 0) {
-            for (int k = 0;; ++k) WriteBetRecord(Bet(), 5, k % 3, k % 14);
+            for (int k = 0;; ++k) ReplaceBet(Bet(), k % 2 ? small : large);
         }
         usleep(20000 + 7000 * round);
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
-        EXPECT_EQ(Bytes(Bet()).size() % BetRecordSize, 0u);
+        const auto records = ReadBetRecords(Bet());
+        EXPECT_TRUE(records == small || records == large) << records.size() << " records";
+        EXPECT_EQ(Bytes(Bet()).size(), records.size() * BetRecordSize);
     }
-    const auto records = Records(Bet());
-    EXPECT_GT(records.size(), 0u);
-    for (std::size_t k = 0; k < records.size(); ++k) EXPECT_EQ(records[k].column, 5);
 }
 
-TEST_F(BetFileFaults, EachFailingPlaceGivesItsErrorNumber) {
-    EXPECT_EQ(WriteBetRecord("/dev/full", 0, 0, 0), 61);
-    EXPECT_EQ(WriteBetRecord(folder_ + "missing/bet.log", 0, 0, 0), 76);
+TEST_F(BetFileFaults, EachFailingSaveGivesItsErrorNumberAndKeepsTheOldBet) {
+    ASSERT_TRUE(AppendBetRecords(Bet(), {{1, 1, 1}}));
+    const std::vector<BetRecord> fresh{{2, 2, 2}, {3, 0, 3}};
 
-    ASSERT_EQ(WriteBetRecord(Bet(), 1, 1, 1), 0);
-    chmod(Bet().c_str(), 0444);
-    EXPECT_EQ(WriteBetRecord(Bet(), 2, 2, 2), 70);
-    chmod(Bet().c_str(), 0644);
+    EXPECT_EQ(ReplaceBet(folder_ + "missing/bet.log", fresh).error, 76);
+    EXPECT_FALSE(std::filesystem::exists(folder_ + "missing"));
 
     {
         LockingProcess other(Bet());
-        EXPECT_EQ(WriteBetRecord(Bet(), 3, 0, 3), 70);
+        const ReplaceOutcome stored = ReplaceBet(Bet(), fresh);
+        EXPECT_EQ(stored.error, 70);
+        EXPECT_TRUE(stored.held);
+        const ReplaceOutcome removed = ReplaceBet(Bet(), {});
+        EXPECT_EQ(removed.error, 70);
+        EXPECT_TRUE(removed.held);
     }
 
-    EXPECT_EQ(Records(Bet()), (std::vector<BetRecord>{{1, 1, 1}}));
+    chmod(folder_.c_str(), 0555);  // refused even for root
+    EXPECT_EQ(ReplaceBet(Bet(), fresh).error, 70);
+    chmod(folder_.c_str(), 0755);
+
+    // A disk that fills up mid-save, as a file size limit makes it for one
+    // process, root or not.
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{10, 10};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(ReplaceBet(Bet(), fresh).error);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 61);
+
+    EXPECT_EQ(ReadBetRecords(Bet()), (std::vector<BetRecord>{{1, 1, 1}}));
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, std::set<std::string>{BetFileName}) << "no temporary file left";
 }

@@ -28,7 +28,6 @@
 #include <fstream>
 
 #include "bet_file.h"
-#include "bet_messages.h"
 #include "coupon_colors.h"
 #include "keeper_settings.h"
 #include "keeper_pages.h"
@@ -186,7 +185,7 @@ private slots:
         QVERIFY(!keeper->menuEnabled(ShowBetId));
     }
 
-    void overwriteOfALockedFileAppendsNothing() {
+    void overwriteOfALockedFileChangesNothing() {
         WriteRecords(bet_, {{5, 1, 1}});
         Keeper keeper(Keeper16Settings);
         keeper.clickCell(1, 2, 3);
@@ -354,7 +353,7 @@ private slots:
         Keeper keeper(Keeper16Settings);
         std::filesystem::remove_all(folder_ + "sub");  // left by an earlier run
         std::filesystem::create_directory(folder_ + "sub");
-        QVERIFY(AppendBetRecord(bet_, 1, 1, 1));
+        QVERIFY(AppendBetRecords(bet_, {{1, 1, 1}}));
         const std::string outside =
             std::filesystem::path(folder_).parent_path().parent_path().string() + "/fuera.bmp";
         struct Case {
@@ -567,8 +566,7 @@ private slots:
             QVERIFY(eight->choose(SaveBetId));
         }
         // keeper16's ninth and thirteenth columns are keeper8's second page.
-        QVERIFY(AppendBetRecord(bet_, 8, 0, 0));
-        QVERIFY(AppendBetRecord(bet_, 12, 0, 0));
+        QVERIFY(AppendBetRecords(bet_, {{8, 0, 0}, {12, 0, 0}}));
         {
             Keeper sixteen(Keeper16Settings);
             QVERIFY(sixteen->choose(ShowBetId));

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "bet_file.h"
-#include "bet_messages.h"
+#include "bet_record_file.h"
 #include "keeper_window.h"
 #include "window_driver.h"
 #include "window_test_bridge.h"
@@ -50,17 +50,11 @@ struct Keeper {
     }
 };
 
-inline std::vector<BetRecord> Records(const std::string& path) {
-    const auto bytes = FileBytes(path);
-    std::vector<BetRecord> records;
-    for (std::size_t at = 0; at + BetRecordSize <= bytes.size(); at += BetRecordSize)
-        records.push_back(DecodeBetRecord(bytes.data() + at));
-    return records;
-}
+inline std::vector<BetRecord> Records(const std::string& path) { return ReadBetRecords(path); }
 
 inline void WriteRecords(const std::string& path, const std::vector<BetRecord>& records) {
     std::filesystem::remove(path);
-    for (const BetRecord& r : records) QVERIFY(AppendBetRecord(path, r.column, r.sign, r.row));
+    QVERIFY(AppendBetRecords(path, records));
 }
 
 // Keys go wherever the focus is, as a user's do.

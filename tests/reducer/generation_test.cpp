@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "bet_file.h"
-#include "bet_messages.h"
+#include "bet_record_file.h"
 #include "generation.h"
 #include "surface.h"
 #include "temp_folder.h"
@@ -37,13 +37,7 @@ protected:
 
     std::string Bet() const { return BetFilePath(app_.coupon.programFolder); }
     std::string Picture() const { return app_.coupon.programFolder + ReducedPictureName; }
-    std::vector<BetRecord> Records() const {
-        const auto bytes = Bytes(Bet());
-        std::vector<BetRecord> records;
-        for (std::size_t at = 0; at + 12 <= bytes.size(); at += 12)
-            records.push_back(DecodeBetRecord(bytes.data() + at));
-        return records;
-    }
+    std::vector<BetRecord> Records() const { return ReadBetRecords(Bet()); }
     // The inside colour of cell (c, s, r) in the saved picture, as 0xRRGGBB.
     std::uint32_t SavedCellInside(const std::vector<std::uint8_t>& file, int c, int s, int r) {
         const int x = 15 + 49 * c + 15 * s + 1;
@@ -78,7 +72,7 @@ TEST_F(Generation, NoMarksWritesEightColumnsOfOnes) {
 }
 
 TEST_F(Generation, VariableMatchFollowsTheTableAndReplacesTheOldBet) {
-    ASSERT_TRUE(AppendBetRecord(Bet(), 15, 2, 13));
+    ASSERT_TRUE(AppendBetRecords(Bet(), {{15, 2, 13}}));
     auto& marks = app_.coupon.tables.markTable;
     marks.at(0, 0, 1) = 1;  // match 2: first "1", second "X"
     marks.at(1, 1, 1) = 1;

@@ -20,7 +20,7 @@
 #include <tuple>
 
 #include "bet_file.h"
-#include "bet_messages.h"
+#include "bet_record_file.h"
 #include "generation.h"
 #include "keeper_settings.h"
 #include "keeper_window.h"
@@ -276,8 +276,8 @@ private slots:
         QVERIFY(std::filesystem::exists(folder_ + ReducedPictureName));
     }
 
-    void lockedOldBetIsNotAppendedTo() {
-        QVERIFY(AppendBetRecord(bet_, 15, 2, 13));
+    void aLockedOldBetIsKept() {
+        QVERIFY(AppendBetRecords(bet_, {{15, 2, 13}}));
         Reducer reducer;
         {
             LockingProcess other(bet_);

@@ -183,7 +183,7 @@ TEST(SurfaceFonts, StartUpEntriesAndIdenticalDescriptionsShareAHandle) {
     EXPECT_EQ(NewFont("Arial", 7, FontStyle::Bold), arial7);
     EXPECT_NE(NewFont("Arial", 12, FontStyle::Bold), arial7);
     EXPECT_NE(NewFont("Arial", 7, 0), arial7);
-    EXPECT_NE(NewFont("Arial", 7, FontStyle::Bold, 2), arial7);
+    EXPECT_NE(NewFont("Arial", 7, FontStyle::Bold | FontStyle::Italic), arial7);
     EXPECT_EQ(NewFont("Arial", 0, FontStyle::Bold), NewFont("Arial", 8, FontStyle::Bold));
 
     const std::string longFace(40, 'F');

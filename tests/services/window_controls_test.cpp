@@ -37,11 +37,11 @@ struct Recorder {
 };
 
 Handle Window(Handle parent = 0) {
-    return NewWindow(UnitsPixels, parent, "Ventana", 0, 0, 300, 200, 0, 0);
+    return NewWindow(parent, "Ventana", 300, 200);
 }
 
 Handle Add(Handle window, int kind, int id, std::uint32_t style = 0) {
-    AddControl(kind, window, id, "", 10, 10 + 30 * (id - LabelId), 200, 22, style, 0);
+    AddControl(kind, window, id, "", 10, 10 + 30 * (id - LabelId), 200, 22, style);
     return ControlWindow(window, id);
 }
 

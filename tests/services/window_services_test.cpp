@@ -36,11 +36,11 @@ struct TestWindow {
     std::vector<Received> seen;
 
     explicit TestWindow(int width = 430) {
-        window = NewWindow(UnitsPixels, 0, "1X2 ...", 200, 100, width, 360, 0x94CE08D4, 0x10000);
+        window = NewWindow(0, "1X2 ...", width, 360);
         SetWindowIcon(window, "#200");
-        AddControl(ControlKind::TextBox, window, 101, "", 10, 300, 215, 18, 0, 0);
-        AddControl(ControlKind::PushButton, window, 102, "BMP", 233, 300, 50, 18, 0, 0);
-        AddControl(ControlKind::Picture, window, 100, "", 10, 10, 100, 80, 0x50800100, 0);
+        AddControl(ControlKind::TextBox, window, 101, "", 10, 300, 215, 18);
+        AddControl(ControlKind::PushButton, window, 102, "BMP", 233, 300, 50, 18);
+        AddControl(ControlKind::Picture, window, 100, "", 10, 10, 100, 80);
         bar = NewMenuBar();
         const Handle popup = NewPopupMenu();
         AddMenuItem(bar, "Funciones", popup, MenuEnabled);
