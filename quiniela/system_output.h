@@ -4,7 +4,7 @@
 
 #include "bet_chances.h"
 #include "system_builder.h"
-#include "system_subcommand.h"
+#include "system_options.h"
 
 // What "quiniela system" prints: the system in the format of "show" under
 // its comment lines, or JSON.

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
+#include "system_options.h"
 
 namespace CLI {
 class App;
@@ -12,26 +9,6 @@ class App;
 // "quiniela system": builds a reduced system for a forecast, or the bets a
 // budget buys, prints it in the format "quiniela import" reads and
 // optionally stores it as the bet.
-
-struct SystemOptions {
-    std::vector<std::string> forecast;  // one word or 14
-    int guarantee = 14;
-    std::string unos, equis, doses, variantes, interrupciones;  // "A-B"; empty: open
-    std::optional<int> seguidos;
-    bool anywhere = false;
-    std::uint64_t seed = 1;
-    double seconds = 0;
-    std::optional<std::string> price;   // euros; else the jornada's, else 0.75
-    std::optional<std::string> bets;    // a budget in simple bets
-    std::optional<std::string> budget;  // a budget in euros
-    std::optional<std::string> minProbability, minContra, minValue;
-    std::string jornadaFile;            // beside the programs unless --jornada names one
-    bool jornadaNamed = false;
-    bool write = false;
-    bool force = false;
-    std::string betFile;
-    bool json = false;
-};
 
 // Adds the command and its options to `app`; `options` holds the default
 // bet and jornada files.

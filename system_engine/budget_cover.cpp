@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "distance_guarantee.h"
-#include "system_builder.h"
+#include "system_request.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "outcome_space.h"
-#include "system_builder.h"
+#include "system_request.h"
 #include "work_budget.h"
 
 // What BuildSystem does for a guarantee: the first cover of S and the

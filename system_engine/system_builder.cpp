@@ -105,17 +105,6 @@ SystemResult BudgetCover(const SystemRequest& request, const SearchedOutcomes& a
 
 }  // namespace
 
-std::vector<BetColumn> SystemBet(const std::vector<SimpleColumn>& columns) {
-    std::vector<BetColumn> bet;
-    bet.reserve(columns.size());
-    for (const SimpleColumn& column : columns) {
-        BetColumn one{static_cast<int>(bet.size()), {}};
-        for (int m = 0; m < RowCount; ++m) one.marks[m] = static_cast<SignSet>(1 << column[m]);
-        bet.push_back(one);
-    }
-    return bet;
-}
-
 SystemResult BuildSystem(const SystemRequest& request, const SystemProgress& progress) {
     SystemResult result;
     result.budgetBets = request.budgetBets;

@@ -7,7 +7,7 @@
 #include "coupon_geometry.h"
 #include "font_style.h"
 #include "picture_marking.h"
-#include "systems_jornada.h"
+#include "window_round.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "main_window_shell.h"
 #include "message_titles.h"
 #include "systems_jornada.h"
+#include "window_round.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "picture_notes.h"
 #include "profile_chart.h"
 #include "system_summary.h"
-#include "systems_jornada.h"
+#include "window_round.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "slip_view.h"
 #include "background_build.h"
 #include "system_text.h"
-#include "systems_jornada.h"
+#include "window_round.h"
 
 namespace {
 

@@ -5,6 +5,7 @@
 #include "jornada_file.h"
 #include "message_titles.h"
 #include "slip_view.h"
+#include "window_round.h"
 
 void LoadJornada(SystemsApp& app) {
     const JornadaRead read = ReadJornada(JornadaFilePath(app.slip.programFolder));
@@ -24,19 +25,4 @@ void TakeJornada(SystemsApp& app, std::optional<Jornada> jornada) {
     DrawForecast(app);
     NameForecastCells(app);
     if (app.hasSystem) ClearSystem(app);
-}
-
-std::string MatchTeams(const std::optional<Jornada>& jornada, int match) {
-    if (!jornada) return "";
-    const JornadaMatch& teams = jornada->matches[match];
-    if (teams.home.empty() || teams.away.empty()) return teams.home + teams.away;
-    return teams.home + " - " + teams.away;
-}
-
-ChanceModel WindowChanceModel(const SystemsApp& app) {
-    return app.jornada ? ChanceModelOf(*app.jornada) : UniformChanceModel();
-}
-
-std::string JornadaProblemText(const std::string& problem) {
-    return std::string("Jornada (") + JornadaFileName + "): " + problem;
 }

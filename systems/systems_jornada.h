@@ -1,9 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <string>
 
-#include "chance_model.h"
+#include "jornada.h"
 #include "systems_app.h"
 
 // The week's round in the systems window: read from the programs' folder,
@@ -18,9 +17,3 @@ void LoadJornada(SystemsApp& app);
 // teams, and a system shown is cleared, as its chances were of the old one.
 void TakeJornada(SystemsApp& app, std::optional<Jornada> jornada);
 
-// "Betis - Sevilla"; one team alone when the other is not known; "" for none.
-std::string MatchTeams(const std::optional<Jornada>& jornada, int match);
-// The jornada's chances, or every sign 1/3 without one.
-ChanceModel WindowChanceModel(const SystemsApp& app);
-// A line of the message boxes: the file and what is wrong with it.
-std::string JornadaProblemText(const std::string& problem);
