@@ -1,32 +1,20 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <regex>
 #include <vector>
 
+#include "program_process.h"
 #include "temp_folder.h"
 
 namespace {
 
 using Json = nlohmann::json;
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
+using Outcome = ProcessOutcome;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 const char* const Forecast = "1X2 1X2 1X2 1X2 1X 1 1 1 1 1 1 1 1 1";
 
@@ -49,22 +37,8 @@ protected:
     // beside it is the test's own (none unless the test writes one).
     void SetUp() override { std::filesystem::copy_file(QUINIELA_PROGRAM, program_); }
 
-    Outcome Quiniela(std::vector<std::string> args) const {
-        const std::string out = folder_ / "out", err = folder_ / "err";
-        if (const pid_t pid = fork(); pid == 0) {
-            dup2(open("/dev/null", O_RDONLY), 0);
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            std::vector<char*> argv{const_cast<char*>(program_.c_str())};
-            for (std::string& arg : args) argv.push_back(arg.data());
-            argv.push_back(nullptr);
-            execv(program_.c_str(), argv.data());
-            _exit(127);
-        } else {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-        }
+    Outcome Quiniela(const std::vector<std::string>& args) const {
+        return RunProgramProcess(program_, args, folder_.path());
     }
 
     TempFolder folder_{"quiniela-budget"};

@@ -1,31 +1,19 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "program_process.h"
 #include "temp_folder.h"
 
 namespace {
 
 using Json = nlohmann::json;
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
+using Outcome = ProcessOutcome;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Thirteen matches played, all "1", which half the public backed; the last
 // to play at 50 / 30 / 20 with the public alike. 100,000 euros at 1 euro a
@@ -45,22 +33,7 @@ protected:
     void SetUp() override { std::filesystem::copy_file(QUINIELA_PROGRAM, program_); }
 
     Outcome Quiniela(const std::vector<std::string>& args, const std::string& input = "") const {
-        const std::string in = folder_ / "in", out = folder_ / "out", err = folder_ / "err";
-        WriteFile(in, input);
-        if (const pid_t pid = fork(); pid == 0) {
-            dup2(open(in.c_str(), O_RDONLY), 0);
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            std::vector<char*> argv{const_cast<char*>(program_.c_str())};
-            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            execv(program_.c_str(), argv.data());
-            _exit(127);
-        } else {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-        }
+        return RunProgramProcess(program_, args, folder_.path(), input);
     }
     void Bet(const std::string& text) const { ASSERT_EQ(Quiniela({"import", "--force", "--bet", bet_}, text).code, 0); }
 

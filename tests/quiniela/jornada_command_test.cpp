@@ -1,33 +1,23 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <vector>
 
 #include "locking_process.h"
+#include "program_process.h"
 #include "temp_folder.h"
 
 namespace {
 
 using Json = nlohmann::json;
 
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
+using Outcome = ProcessOutcome;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-void WriteFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 std::vector<std::string> Words(const std::string& text) {
     std::vector<std::string> words;
@@ -47,22 +37,7 @@ const char* const Round = R"({"round": 23, "note": "peña del bar",
 class JornadaCommandTest : public testing::Test {
 protected:
     Outcome Run(const std::string& program, const std::vector<std::string>& args, const std::string& input) const {
-        const std::string in = folder_ / "in", out = folder_ / "out", err = folder_ / "err";
-        WriteFile(in, input);
-        if (const pid_t pid = fork(); pid == 0) {
-            dup2(open(in.c_str(), O_RDONLY), 0);
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            std::vector<char*> argv{const_cast<char*>(program.c_str())};
-            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            execv(program.c_str(), argv.data());
-            _exit(127);
-        } else {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-        }
+        return RunProgramProcess(program, args, folder_.path(), input);
     }
     // "quiniela jornada ARGS --jornada FILE".
     Outcome Jornada(std::vector<std::string> args, const std::string& input = "") const {

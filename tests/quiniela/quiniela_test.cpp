@@ -1,8 +1,6 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,31 +8,21 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <nlohmann/json.hpp>
 #include <vector>
 
 #include "bet_file.h"
-#include "temp_folder.h"
 #include "locking_process.h"
+#include "program_process.h"
+#include "temp_folder.h"
 
 namespace {
 
 using Json = nlohmann::json;
 using Matches = std::array<const char*, 14>;
-struct Outcome {
-    int code = -1;
-    std::string out, err;
-};
+using Outcome = ProcessOutcome;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 std::string BetBytes(const std::vector<BetRecord>& records) {
     const auto bytes = EncodeBet(records);
     return {bytes.begin(), bytes.end()};
@@ -68,24 +56,8 @@ protected:
         return ReadFile(bet_);
     }
 
-    // Output goes to files, so that no pipe can fill up.
     Outcome Quiniela(const std::vector<std::string>& args, const std::string& input = "") const {
-        const std::string in = folder_ + "in", out = folder_ + "out", err = folder_ + "err";
-        WriteFile(in, input);
-        if (const pid_t pid = fork(); pid == 0) {
-            dup2(open(in.c_str(), O_RDONLY), 0);
-            dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
-            dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            std::vector<char*> argv{const_cast<char*>(QUINIELA_PROGRAM)};
-            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            execv(QUINIELA_PROGRAM, argv.data());
-            _exit(127);
-        } else {
-            int status = 0;
-            waitpid(pid, &status, 0);
-            return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadFile(out), ReadFile(err)};
-        }
+        return RunProgramProcess(QUINIELA_PROGRAM, args, folder_, input);
     }
 
     TempFolder temp_{"quiniela"};

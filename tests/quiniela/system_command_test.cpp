@@ -13,19 +13,13 @@
 #include <thread>
 #include <vector>
 
+#include "program_process.h"
 #include "temp_folder.h"
 
 namespace {
 
-struct Exit {
-    int code = -1;
-    std::string out, err;
-};
+using Exit = ProcessOutcome;
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 const char* const Forecast = "1X2 1X2 1X2 1X 1X 1X 1 1 1 1 1 1 1 1";
 
