@@ -6,13 +6,13 @@
 #include <nlohmann/json.hpp>
 
 #include "bet_chances.h"
-#include "bet_file.h"
 #include "bet_text.h"
 #include "chance_text.h"
 #include "column_chances.h"
 #include "commands.h"
 #include "figure_text.h"
 #include "jornada_file.h"
+#include "jornada_trouble.h"
 #include "number_text.h"
 #include "result_arguments.h"
 
@@ -24,22 +24,13 @@ using Json = nlohmann::ordered_json;
 // without money, unless it was named. Nothing after telling why on stderr.
 std::optional<ChanceModel> ReadModel(const ChancesOptions& options, int& exitCode) {
     const JornadaRead read = ReadJornada(options.jornadaFile);
-    switch (read.status) {
-        case JornadaStatus::Read: return ChanceModelOf(read.jornada);
-        case JornadaStatus::Missing:
-            if (!options.jornadaNamed) return UniformChanceModel();
-            std::cerr << "No puedo leer fichero ... Fichero NO existe ... (" << options.jornadaFile << ")\n";
-            exitCode = ExitFileFailure;
-            return std::nullopt;
-        case JornadaStatus::Bad:
-            std::cerr << read.problem << "\n";
-            exitCode = ExitBadInput;
-            return std::nullopt;
-        case JornadaStatus::FileFailure: break;
+    const JornadaTrouble trouble = TroubleWith(read, options.jornadaFile, options.jornadaNamed);
+    if (!trouble.line.empty()) {
+        std::cerr << trouble.line << "\n";
+        exitCode = trouble.exit;
+        return std::nullopt;
     }
-    std::cerr << AppendFailureText(read.error) << "\n";
-    exitCode = ExitFileFailure;
-    return std::nullopt;
+    return read.status == JornadaStatus::Read ? ChanceModelOf(read.jornada) : UniformChanceModel();
 }
 
 // One sign or "-" per match; nothing after telling why on stderr.

@@ -3,14 +3,13 @@
 #include <iostream>
 
 #include "alive_bets.h"
-#include "bet_file.h"
 #include "exit_codes.h"
 #include "jornada_file.h"
+#include "jornada_trouble.h"
 
 std::optional<CheckJornada> ReadCheckJornada(const std::string& file, bool resultNeeded, int& exit) {
     const JornadaRead read = ReadJornada(file);
     CheckJornada jornada;
-    std::string trouble;
     switch (read.status) {
         case JornadaStatus::Read:
             if (PendingMatches(JornadaResults(read.jornada)) < RowCount) jornada.results = JornadaResults(read.jornada);
@@ -25,15 +24,11 @@ std::optional<CheckJornada> ReadCheckJornada(const std::string& file, bool resul
             exit = ExitBadInput;
             return std::nullopt;
         case JornadaStatus::Bad:
-            trouble = read.problem + " (" + file + ")";
-            exit = ExitBadInput;
-            break;
-        case JornadaStatus::FileFailure:
-            trouble = AppendFailureText(read.error) + " (" + file + ")";
-            exit = ExitFileFailure;
-            break;
+        case JornadaStatus::FileFailure: break;
     }
-    std::cerr << trouble << "\n";
+    const JornadaTrouble trouble = TroubleWith(read, file, false);
+    std::cerr << trouble.line << "\n";
+    exit = trouble.exit;
     if (resultNeeded) return std::nullopt;
     exit = ExitDone;
     return jornada;

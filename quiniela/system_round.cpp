@@ -2,10 +2,10 @@
 
 #include <iostream>
 
-#include "bet_file.h"
 #include "exit_codes.h"
 #include "figure_text.h"
 #include "jornada_file.h"
+#include "jornada_trouble.h"
 #include "system_arguments.h"
 
 namespace {
@@ -33,26 +33,11 @@ std::optional<SystemRound> ReadSystemRound(const std::string& file, bool named, 
         round.priceCents = *cents;
     }
     const JornadaRead read = ReadJornada(file);
-    std::string trouble;
-    switch (read.status) {
-        case JornadaStatus::Read: round.jornada = read.jornada; break;
-        case JornadaStatus::Missing:
-            if (named) {
-                trouble = "No puedo leer fichero ... Fichero NO existe ... (" + file + ")";
-                exit = ExitFileFailure;
-            }
-            break;
-        case JornadaStatus::Bad:
-            trouble = read.problem + " (" + file + ")";
-            exit = ExitBadInput;
-            break;
-        case JornadaStatus::FileFailure:
-            trouble = AppendFailureText(read.error) + " (" + file + ")";
-            exit = ExitFileFailure;
-            break;
-    }
-    if (!trouble.empty()) {
-        std::cerr << trouble << "\n";
+    if (read.status == JornadaStatus::Read) round.jornada = read.jornada;
+    const JornadaTrouble trouble = TroubleWith(read, file, named);
+    if (!trouble.line.empty()) {
+        std::cerr << trouble.line << "\n";
+        exit = trouble.exit;
         // A missing file that was named is never left out: it was asked for.
         if (needed || read.status == JornadaStatus::Missing) return std::nullopt;
         exit = ExitDone;
