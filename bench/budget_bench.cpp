@@ -16,6 +16,7 @@
 #include "budget_cover.h"
 #include "condition_mask.h"
 #include "outcome_space.h"
+#include "scrutiny.h"
 #include "system_builder.h"
 
 namespace {
@@ -73,14 +74,10 @@ const std::vector<Case> Cases = {
     {"14T al 12, 200 bets, chances", "1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2 1X2", 12, 200, true, {}},
 };
 
+// The cases are written as the command line reads forecasts.
 MatchSigns Forecast(const char* text) {
-    MatchSigns forecast{};
-    int match = 0;
-    for (const char* p = text; *p != '\0' && match < RowCount; ++match) {
-        while (*p == ' ') ++p;
-        for (; *p != '\0' && *p != ' '; ++p) forecast[match] |= static_cast<SignSet>(*p == '1' ? 1 : *p == 'X' ? 2 : 4);
-    }
-    return forecast;
+    std::string error;
+    return ParseMatchSigns(text, false, error).value_or(MatchSigns{});
 }
 
 MatchSignFigures Fractions(const MatchSignFigures& perCent) {

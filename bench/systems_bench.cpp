@@ -13,6 +13,7 @@
 #include "condition_mask.h"
 #include "greedy_cover.h"
 #include "outcome_space.h"
+#include "scrutiny.h"
 #include "system_builder.h"
 
 namespace {
@@ -74,14 +75,10 @@ const std::vector<Conditioned> ConditionedCases = {
     {"4T+4D unos 5-9 equis 1-5", "1X2 1X 1 1X2 X2 1 1X2 1X 2 1X2 12 1 1 X", 13, Conditions({5, 9}, {1, 5}, Any, Any, AnyChanges, 14)},
 };
 
+// The cases are written as the command line reads forecasts.
 MatchSigns Forecast(const char* text) {
-    MatchSigns forecast{};
-    int match = 0;
-    for (const char* p = text; *p != '\0' && match < RowCount; ++match) {
-        while (*p == ' ') ++p;
-        for (; *p != '\0' && *p != ' '; ++p) forecast[match] |= static_cast<SignSet>(*p == '1' ? 1 : *p == 'X' ? 2 : 4);
-    }
-    return forecast;
+    std::string error;
+    return ParseMatchSigns(text, false, error).value_or(MatchSigns{});
 }
 
 // Plain greedy set cover of S, columns from S.

@@ -5,6 +5,7 @@
 
 #include "budget_cover.h"
 #include "least_loss.h"
+#include "listed_balls.h"
 #include "outcome_space.h"
 #include "random_source.h"
 #include "weight_sampler.h"
@@ -18,7 +19,7 @@
 // more, so the search walks on past a local best.
 class BudgetSearch {
 public:
-    // `balls` from TabuSearch::ListBalls, or empty.
+    // `balls` from ListBalls (listed_balls.h), or empty.
     BudgetSearch(const OutcomeSpace& space, const BudgetWeights& weights, const std::vector<std::uint8_t>& candidates,
                  int radius, const std::vector<std::uint32_t>& balls);
 
@@ -35,12 +36,7 @@ private:
 
     template <typename Visit>
     void forBall(std::uint32_t center, Visit&& visit) const {
-        if (balls_.empty()) {
-            space_.forBall(center, radius_, visit);
-            return;
-        }
-        const std::uint32_t* ball = balls_.data() + static_cast<std::size_t>(center) * ballSize_;
-        for (std::uint32_t i = 0; i < ballSize_; ++i) visit(ball[i]);
+        ForListedBall(space_, radius_, balls_, ballSize_, center, visit);
     }
 
     struct Swap {

@@ -5,6 +5,7 @@
 
 #include "budget_search.h"
 #include "first_cover.h"
+#include "listed_balls.h"
 #include "random_source.h"
 #include "tabu_search.h"
 
@@ -52,7 +53,7 @@ std::vector<std::uint32_t> BuildBudget(const BudgetJob& job) {
     const bool large = job.space.size() > MostSearchedOutcomes;
     const int attempts = large ? 1 : Threads;
     const std::uint64_t effort = job.effort / Threads / (large ? 2 : 1);
-    const std::vector<std::uint32_t> balls = TabuSearch::ListBalls(job.space, job.radius);
+    const std::vector<std::uint32_t> balls = ListBalls(job.space, job.radius);
     RandomSource draw(job.seed);
     std::vector<std::uint64_t> seeds(static_cast<std::size_t>(attempts));
     for (std::uint64_t& seed : seeds) seed = draw.next();

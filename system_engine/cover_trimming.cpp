@@ -6,6 +6,7 @@
 #include "best_of_attempts.h"
 #include "ceil_div.h"
 #include "first_cover.h"
+#include "listed_balls.h"
 #include "random_source.h"
 #include "tabu_search.h"
 
@@ -35,7 +36,7 @@ struct Smaller {
     std::size_t floor;
 
     Smaller(const MatchSigns& fewer, int radius, WorkBudget& outer)
-        : forecast(fewer), space(fewer), all(space.size(), 1), balls(TabuSearch::ListBalls(space, radius)),
+        : forecast(fewer), space(fewer), all(space.size(), 1), balls(ListBalls(space, radius)),
           start(WholeFirstCover(space, radius, outer)),
           floor(CeilDiv(std::uint64_t{space.size()}, space.ballSize(radius))) {}
 };
@@ -96,7 +97,7 @@ std::vector<std::uint32_t> TrimCover(const TrimRequest& trim, const std::vector<
         if (outer.cancelled()) return {};
         above = &chain.back()->space;
     }
-    const std::vector<std::uint32_t> balls = TabuSearch::ListBalls(trim.space, trim.radius);
+    const std::vector<std::uint32_t> balls = ListBalls(trim.space, trim.radius);
     const int attempts = chain.empty() ? PlainAttempts : ChainAttempts;
     const std::uint64_t share = trim.effort / static_cast<std::uint64_t>(attempts);
     const std::uint64_t wholeParts = chain.empty() ? ChainParts : WholeParts;

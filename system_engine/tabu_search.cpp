@@ -3,14 +3,6 @@
 #include <algorithm>
 #include <limits>
 
-std::vector<std::uint32_t> TabuSearch::ListBalls(const OutcomeSpace& space, int radius) {
-    std::vector<std::uint32_t> balls;
-    if (static_cast<std::uint64_t>(space.size()) * space.ballSize(radius) > MostListedBalls) return balls;
-    balls.reserve(static_cast<std::size_t>(space.size() * space.ballSize(radius)));
-    for (std::uint32_t o = 0; o < space.size(); ++o) space.forBall(o, radius, [&](std::uint32_t n) { balls.push_back(n); });
-    return balls;
-}
-
 TabuSearch::TabuSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
                          const std::vector<std::uint32_t>& balls)
     : space_(space),

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "listed_balls.h"
 #include "outcome_space.h"
 #include "loss_buckets.h"
 #include "random_source.h"
@@ -19,13 +20,10 @@ class TabuSearch {
 public:
     // `inS[i]` marks the outcomes to cover; columns are taken from S, or
     // from the whole development when `anywhere`.
-    // `balls` from ListBalls, shared by searches of the same space.
+    // `balls` from ListBalls (listed_balls.h), shared by searches of the same space.
     TabuSearch(const OutcomeSpace& space, const std::vector<std::uint8_t>& inS, int radius, bool anywhere,
                 const std::vector<std::uint32_t>& balls);
 
-    // Every ball of the space listed once, which pays off many times over in
-    // the moves; empty when too large to keep.
-    static std::vector<std::uint32_t> ListBalls(const OutcomeSpace& space, int radius);
 
     // From a cover of S, the smallest cover reached before the budget ends
     // or the size comes down to `floor`. Each call starts afresh: the same
@@ -38,18 +36,12 @@ private:
     static constexpr std::uint64_t WordRest = 10;
     static constexpr std::size_t LongRestFrom = 256;  // codes this large rest words longer
     static constexpr std::uint64_t LevelWork = 5000;
-    static constexpr std::uint64_t MostListedBalls = 1u << 24;
 
     // The outcomes within the radius of `center`, from the table when the
     // balls were small enough to list once.
     template <typename Visit>
     void forBall(std::uint32_t center, Visit&& visit) const {
-        if (balls_.empty()) {
-            space_.forBall(center, radius_, visit);
-            return;
-        }
-        const std::uint32_t* ball = balls_.data() + static_cast<std::size_t>(center) * ballSize_;
-        for (std::uint32_t i = 0; i < ballSize_; ++i) visit(ball[i]);
+        ForListedBall(space_, radius_, balls_, ballSize_, center, visit);
     }
 
     // Of the outcomes `word` reaches: how many are uncovered, and the slot
